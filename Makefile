@@ -20,7 +20,7 @@ test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) --output-on-failure --timeout 300
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b" || true; done
+	@set -e; for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
 
 run: build
 	@scripts/run "$(BUILD_DIR)" "$(PORT)" "$(DATA_DIR)"
