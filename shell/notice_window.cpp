@@ -73,7 +73,8 @@ NoticeWindow::NoticeWindow(int kind, const QString& text)
 
     auto* column = new QVBoxLayout;
     column->addWidget(caption);
-    column->addWidget(body, 1);
+    column->addWidget(body);
+    column->addStretch(1);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(10, 8, 10, 10);
     row->addWidget(icon);
