@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "appserver/dialect/ast.h"
+
+namespace dialect {
+
+// A statement written for one engine: its text with a placeholder per lifted literal, and for
+// each placeholder in order the index of the statement's literal that binds to it (a literal
+// may bind more than once).
+struct WrittenStatement {
+    QString sql;
+    QList<int> literalOrder;
+};
+
+// Writes a resolved statement back as text. The common grammar lives here; each engine says
+// how it quotes names, marks placeholders and spells the functions it names otherwise.
+class SqlWriter {
+public:
+    virtual ~SqlWriter() = default;
+
+    WrittenStatement write(const Statement& statement);
+
+protected:
+    virtual QString quotedName(const QString& name) const = 0;
+    virtual QString placeholder(int number) const = 0;
+    // left(x,n), right(x,n), charindex(a,b): the engine's own spelling.
+    virtual void writeLeft(const Expression& text, const Expression& count) = 0;
+    virtual void writeRight(const Expression& text, const Expression& count) = 0;
+    virtual void writeCharindex(const Expression& needle, const Expression& haystack) = 0;
+
+    void append(QStringView text) { sql_ += text; }
+    void writeName(const QString& name) { sql_ += quotedName(name); }
+    void writeExpression(const Expression& expression);
+
+private:
+    void writeQuery(const Query& query);
+    void writeSelectCore(const SelectCore& core, bool withTop);
+    void writeTableRef(const TableRef& ref);
+    void writeInsert(const Insert& insert);
+    void writeUpdate(const Update& update);
+    void writeDelete(const Delete& deletion);
+    void writeFunction(const Expression& function);
+    void writeConcatenated(const Expression& operand);
+    void writeList(const std::vector<ExpressionPtr>& expressions, size_t from = 0);
+
+    QString sql_;
+    QList<int> literalOrder_;
+};
+
+}  // namespace dialect

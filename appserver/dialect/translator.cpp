@@ -1,0 +1,87 @@
+#include "appserver/dialect/translator.h"
+
+#include <QHash>
+
+#include <mutex>
+#include <shared_mutex>
+
+#include "appserver/dialect/parser.h"
+#include "appserver/dialect/resolver.h"
+#include "appserver/dialect/sqlite_writer.h"
+#include "appserver/dialect/statement_shape.h"
+#include "appserver/dialect/tokenizer.h"
+
+namespace dialect {
+namespace {
+
+// A translation without its values: which literal binds to each placeholder.
+struct CachedTranslation {
+    QString sql;
+    QList<int> literalOrder;
+    bool passedThrough = false;
+};
+
+// The administrator's console can send any number of different statements; past this many
+// shapes the cache starts afresh.
+constexpr qsizetype kMostShapes = 10000;
+
+CachedTranslation translateShape(Target target, const QList<Token>& tokens)
+{
+    if (target != Target::Sqlite)
+        return {{}, {}, true};
+    std::optional<Statement> statement = parseStatement(tokens);
+    if (!statement)
+        return {{}, {}, true};
+    resolve(*statement);
+    SqliteWriter writer;
+    WrittenStatement written = writer.write(*statement);
+    return {written.sql, written.literalOrder, false};
+}
+
+}  // namespace
+
+struct Translator::Cache {
+    std::shared_mutex mutex;
+    QHash<QString, CachedTranslation> byShape;
+};
+
+Translator::Translator(Target target) : target_(target), cache_(std::make_unique<Cache>()) {}
+
+Translator::~Translator() = default;
+
+Translated Translator::translate(QStringView statement)
+{
+    const std::optional<QList<Token>> tokens = tokenize(statement);
+    if (!tokens)
+        return {statement.toString(), {}, true};
+    StatementShape shape = shapeOf(*tokens);
+
+    CachedTranslation translation;
+    bool cached = false;
+    {
+        std::shared_lock lock(cache_->mutex);
+        auto found = cache_->byShape.constFind(shape.key);
+        if (found != cache_->byShape.constEnd()) {
+            translation = *found;
+            cached = true;
+        }
+    }
+    if (!cached) {
+        translation = translateShape(target_, *tokens);
+        std::unique_lock lock(cache_->mutex);
+        if (cache_->byShape.size() >= kMostShapes)
+            cache_->byShape.clear();
+        cache_->byShape.insert(shape.key, translation);
+    }
+
+    if (translation.passedThrough)
+        return {statement.toString(), {}, true};
+    Translated result;
+    result.sql = translation.sql;
+    result.parameters.reserve(translation.literalOrder.size());
+    for (int literal : translation.literalOrder)
+        result.parameters.append(shape.literals[literal]);
+    return result;
+}
+
+}  // namespace dialect
