@@ -1,4 +1,3 @@
-// appserver/schema/catalogue.h
 #pragma once
 #include <QDate>
 #include <QList>
@@ -32,9 +31,11 @@ struct Table {
 const QList<Table>& Tables();
 const Table* FindTable(QStringView name);                        // letter case ignored
 const Column* FindColumn(const Table& table, QStringView name);  // letter case ignored
-int Version();                                                   // raised whenever a table or column is added
-QStringList
-SqliteCreateStatements();  // every table and index, "if not exists", runnable on an empty or older database
+// Raised whenever a table or column is added.
+int Version();
+// Every table and index, "if not exists", runnable on an empty or older database. An older database
+// also needs the columns it lacks, before its indexes: see the upgrade order below.
+QStringList SqliteCreateStatements();
 
 // The demo station. The statements are written the way a workstation writes them (texts quoted with
 // sqlText, money as decimal yuan with sqlMoney), so the server runs them through the same statement
@@ -59,6 +60,12 @@ struct Index {
     QString where;  // condition of a partial index (names double-quoted), empty for every row
 };
 const QList<Index>& Indexes();
+
+// Upgrading a database made by an older build, in this order: the tables it lacks, the columns its
+// tables lack, then every index (an index may name a column that was just added).
+QStringList SqliteCreateTableStatements();
+QStringList SqliteAddMissingColumnStatements(const Table& table, const QStringList& liveColumnNames);
+QStringList SqliteCreateIndexStatements();
 
 // The column as it stands in a SQLite "create table" or "alter table ... add column".
 QString SqliteColumnDefinition(const Table& table, const Column& column);

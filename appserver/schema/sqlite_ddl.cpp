@@ -79,13 +79,34 @@ QString SqliteAddColumnStatement(const Table& table, const Column& column) {
         .arg(Quoted(table.name), SqliteColumnDefinition(table, added));
 }
 
-QStringList SqliteCreateStatements() {
+QStringList SqliteCreateTableStatements() {
     QStringList statements;
     for (const Table& table : Tables())
         statements.append(CreateTable(table));
+    return statements;
+}
+
+QStringList SqliteAddMissingColumnStatements(const Table& table, const QStringList& liveColumnNames) {
+    QStringList statements;
+    for (const Column& column : table.columns) {
+        if (column.name == table.autoNumberColumn)
+            continue;
+        if (liveColumnNames.contains(column.name, Qt::CaseInsensitive))
+            continue;
+        statements.append(SqliteAddColumnStatement(table, column));
+    }
+    return statements;
+}
+
+QStringList SqliteCreateIndexStatements() {
+    QStringList statements;
     for (const Index& index : Indexes())
         statements.append(CreateIndex(index));
     return statements;
+}
+
+QStringList SqliteCreateStatements() {
+    return SqliteCreateTableStatements() + SqliteCreateIndexStatements();
 }
 
 }  // namespace schema

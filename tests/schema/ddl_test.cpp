@@ -73,19 +73,25 @@ TEST(SqliteDdl, JoinedKeySearchesUseAnIndex) {
     }
 }
 
-// A database made before a column existed keeps its rows; the server adds the missing column.
-TEST(SqliteDdl, OlderTableGetsItsMissingColumnsAdded) {
+// A database made by an older build keeps its rows: missing tables are made, missing columns added,
+// and only then the indexes, one of which names an added column.
+TEST(SqliteDdl, OlderDatabaseIsUpgradedInPlace) {
     SqliteDatabase db;
     ASSERT_EQ(db.run("create table DeskList (DATE0 TEXT, DESK TEXT)"), "");
     ASSERT_EQ(db.run("insert into DeskList (DATE0, DESK) values ('08-05-07', '0')"), "");
-    const schema::Table& deskList = *schema::FindTable(u"DeskList");
-    for (const char* missing : {"CCNO", "SSUM"}) {
-        ASSERT_EQ(db.run(schema::SqliteAddColumnStatement(
-                      deskList, *schema::FindColumn(deskList, QString::fromUtf8(missing)))),
-                  "");
+
+    ASSERT_EQ(db.runAll(schema::SqliteCreateTableStatements()), "");
+    for (const schema::Table& table : schema::Tables()) {
+        const QStringList live = db.rows("select name from pragma_table_info(" + Quoted(table.name) + ")");
+        ASSERT_EQ(db.runAll(schema::SqliteAddMissingColumnStatements(table, live)), "");
     }
-    ASSERT_EQ(db.runAll(schema::SqliteCreateStatements()), "");
+    ASSERT_EQ(db.runAll(schema::SqliteCreateIndexStatements()), "");
+
     EXPECT_EQ(db.rows("select DATE0, CCNO, SSUM from DeskList"), QStringList{"08-05-07|NULL|0"});
+    EXPECT_EQ(db.rows("select name from pragma_table_info('DeskList')"),
+              (QStringList{"DATE0", "DESK", "CCNO", "SSUM"}));
+    EXPECT_EQ(db.value("select count(*) from sqlite_master where type='table' and name not like 'sqlite_%'"),
+              QString::number(schema::Tables().size()));
 }
 
 }  // namespace
