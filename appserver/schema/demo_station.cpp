@@ -132,67 +132,77 @@ QString Quote(const char* utf8) {
     return sqlText(QString::fromUtf8(utf8));
 }
 
+struct Assignment {
+    const char* column;
+    QString valueSql;
+};
+
+QString Insert(const QString& table, const QList<Assignment>& assignments) {
+    QStringList columns;
+    QStringList values;
+    for (const Assignment& assignment : assignments) {
+        columns.append(QString::fromUtf8(assignment.column));
+        values.append(assignment.valueSql);
+    }
+    return Insert(table, columns, values);
+}
+
 QString Organisation() {
-    return Insert("部门信息",
-                  {"部门名称", "所在省份", "所在地市", "所在县区", "所在街道", "邮政编码", "部门电话1",
-                   "部门电话2", "负责人姓名", "负责人电话"},
-                  {sqlText(kStationName), Quote("广东省"), Quote("青禾市"), Quote("城北区"),
-                   Quote("迎宾大道18号"), Quote("511500"), sqlText(kStationPhone), Quote("0763-3300002"),
-                   Quote("周建国"), Quote("13902639999")});
+    return Insert("部门信息", {
+                                  {"部门名称", sqlText(kStationName)},
+                                  {"所在省份", Quote("广东省")},
+                                  {"所在地市", Quote("青禾市")},
+                                  {"所在县区", Quote("城北区")},
+                                  {"所在街道", Quote("迎宾大道18号")},
+                                  {"邮政编码", Quote("511500")},
+                                  {"部门电话1", sqlText(kStationPhone)},
+                                  {"部门电话2", Quote("0763-3300002")},
+                                  {"负责人姓名", Quote("周建国")},
+                                  {"负责人电话", Quote("13902639999")},
+                              });
 }
 
 // The parameter row with the values a workstation writes on its first start.
 QString SystemParameters() {
-    QStringList columns{"可预售天数",
-                        "半票率",
-                        "小数位",
-                        "售票记录保留天数",
-                        "票款结算记录保留天数",
-                        "车次汇总记录保留天数",
-                        "各月汇总记录保留月数",
-                        "系统操作日志保留天数",
-                        "票价浮动",
-                        "业户交费资料保留年数",
-                        "保管费",
-                        "保费汇总资料保留年数",
-                        "保费日常资料保留天数"};
-    QStringList values{"14", "50", "1", "10", "100", "100", "60", "7", "0", "3", "5", "3", "45"};
-    columns << "保管费小票标题"
-            << "保管费小票脚标"
-            << "保费小票左边界"
-            << "保费小票上边界"
-            << "小票宽"
-            << "小票高"
-            << "是否打印小票";
-    values << Quote("行李物品保管中心")
-           << sqlText(kStationName + QString(7, u' ') + QStringLiteral("电话：") + kStationPhone) << "20"
-           << "0"
-           << "880"
-           << "820" << sqlBool(true);
-    columns << "安检编号起始码"
-            << "例检单位"
-            << "安检合格通知标题1"
-            << "安检合格通知标题2"
-            << "套打安检通知单"
-            << "NeedCheck"
-            << "PrnLDhj"
-            << "PrnLDhx";
-    values << Quote("R31-") << Quote("青禾汽车站车辆安全检测中心") << Quote("广东省汽车客运班车报班")
-           << Quote("安全例检合格通知书") << sqlBool(false) << sqlBool(false) << "16"
-           << "5";
-    columns << "车票宽"
-            << "条码大小"
-            << "停止售票"
-            << "加收费用"
-            << "扣减费用"
-            << "车票条码类型"
-            << "PrnSelf"
-            << "手工检票密码";
-    values << "1"
-           << "0"
-           << "3" << sqlMoney(Money()) << sqlMoney(Money()) << Quote(" ") << sqlBool(false)
-           << Quote("59317286");
-    return Insert("系统参数表", columns, values);
+    const QString receiptFooter = kStationName + QString(7, u' ') + QStringLiteral("电话：") + kStationPhone;
+    return Insert("系统参数表", {
+                                    {"可预售天数", "14"},
+                                    {"半票率", "50"},
+                                    {"小数位", "1"},
+                                    {"售票记录保留天数", "10"},
+                                    {"票款结算记录保留天数", "100"},
+                                    {"车次汇总记录保留天数", "100"},
+                                    {"各月汇总记录保留月数", "60"},
+                                    {"系统操作日志保留天数", "7"},
+                                    {"票价浮动", "0"},
+                                    {"业户交费资料保留年数", "3"},
+                                    {"保管费", "5"},
+                                    {"保费汇总资料保留年数", "3"},
+                                    {"保费日常资料保留天数", "45"},
+                                    {"保管费小票标题", Quote("行李物品保管中心")},
+                                    {"保管费小票脚标", sqlText(receiptFooter)},
+                                    {"保费小票左边界", "20"},
+                                    {"保费小票上边界", "0"},
+                                    {"小票宽", "880"},
+                                    {"小票高", "820"},
+                                    {"是否打印小票", sqlBool(true)},
+                                    {"安检编号起始码", Quote("R31-")},
+                                    {"例检单位", Quote("青禾汽车站车辆安全检测中心")},
+                                    {"安检合格通知标题1", Quote("广东省汽车客运班车报班")},
+                                    {"安检合格通知标题2", Quote("安全例检合格通知书")},
+                                    {"套打安检通知单", sqlBool(false)},
+                                    {"NeedCheck", sqlBool(false)},
+                                    {"PrnLDhj", "16"},
+                                    {"PrnLDhx", "5"},
+                                    {"车票宽", "1"},
+                                    {"条码大小", "0"},
+                                    {"停止售票", "3"},
+                                    {"加收费用", sqlMoney(Money())},
+                                    {"扣减费用", sqlMoney(Money())},
+                                    {"车票条码类型", Quote(" ")},
+                                    {"PrnSelf", sqlBool(false)},
+                                    {"手工检票密码", Quote("59317286")},
+                                });
 }
 
 QStringList Routes() {
@@ -230,46 +240,51 @@ QStringList Bays() {
 QStringList Buses() {
     QStringList statements;
     for (const Bus& bus : kBuses) {
-        statements.append(Insert(
-            "客车",
-            {"客车编号", "客车名称", "车牌号码", "座位数", "购买日期", "车主姓名", "车主电话", "车属单位",
-             "驾驶员", "IC卡号"},
-            {Quote(bus.code), Quote(bus.kind), Quote(bus.plate), sqlInt(bus.seats), Quote(bus.bought),
-             Quote(bus.owner), Quote(bus.ownerPhone), Quote(bus.company), Quote(bus.drivers), Quote("")}));
+        statements.append(Insert("客车", {
+                                             {"客车编号", Quote(bus.code)},
+                                             {"客车名称", Quote(bus.kind)},
+                                             {"车牌号码", Quote(bus.plate)},
+                                             {"座位数", sqlInt(bus.seats)},
+                                             {"购买日期", Quote(bus.bought)},
+                                             {"车主姓名", Quote(bus.owner)},
+                                             {"车主电话", Quote(bus.ownerPhone)},
+                                             {"车属单位", Quote(bus.company)},
+                                             {"驾驶员", Quote(bus.drivers)},
+                                             {"IC卡号", Quote("")},
+                                         }));
     }
     return statements;
 }
 
+// Express trips sell to the terminal only, at the first class; ordinary trips sell to every stop.
 QString TimetableRow(const Trip& trip) {
     const Route& route = kRoutes[trip.route];
     const Bus& bus = kBuses[trip.bus];
-    return Insert("站台客车", {"车次",     "行车线路",   "线路名称", "类型",     "发车时间", "进站客车",
-                               "中途",     "票价类型",   "停靠站台", "检票口",   "司机",     "跟车员",
-                               "状态",     "开停条件",   "起始座号", "默认客车", "末班车",   "加售分钟",
-                               "运行计划", "路单有效期", "IC卡号",   "停刷",     "检到车次"},
-                  {Quote(trip.code),
-                   Quote(route.code),
-                   Quote(route.name),
-                   Quote(trip.express ? "直达" : "普通"),
-                   Quote(trip.departure),
-                   Quote(bus.code),
-                   Quote(trip.express ? "不售" : "可售"),
-                   Quote(trip.express ? "一类价" : "二类价"),
-                   Quote(kBays[trip.bay]),
-                   sqlText(QString::number(trip.bay + 1)),
-                   Quote(bus.drivers),
-                   Quote(""),
-                   Quote(trip.runsToday ? "开" : "停"),
-                   Quote(trip.rule),
-                   "1",
-                   Quote(bus.code),
-                   sqlBool(trip.lastOfDay),
-                   "0",
-                   Quote("双程"),
-                   "1",
-                   Quote(""),
-                   sqlBool(false),
-                   Quote("")});
+    return Insert("站台客车", {
+                                  {"车次", Quote(trip.code)},
+                                  {"行车线路", Quote(route.code)},
+                                  {"线路名称", Quote(route.name)},
+                                  {"类型", Quote(trip.express ? "直达" : "普通")},
+                                  {"发车时间", Quote(trip.departure)},
+                                  {"进站客车", Quote(bus.code)},
+                                  {"中途", Quote(trip.express ? "不售" : "可售")},
+                                  {"票价类型", Quote(trip.express ? "一类价" : "二类价")},
+                                  {"停靠站台", Quote(kBays[trip.bay])},
+                                  {"检票口", sqlText(QString::number(trip.bay + 1))},
+                                  {"司机", Quote(bus.drivers)},
+                                  {"跟车员", Quote("")},
+                                  {"状态", Quote(trip.runsToday ? "开" : "停")},
+                                  {"开停条件", Quote(trip.rule)},
+                                  {"起始座号", "1"},
+                                  {"默认客车", Quote(bus.code)},
+                                  {"末班车", sqlBool(trip.lastOfDay)},
+                                  {"加售分钟", "0"},
+                                  {"运行计划", Quote("双程")},
+                                  {"路单有效期", "1"},
+                                  {"IC卡号", Quote("")},
+                                  {"停刷", sqlBool(false)},
+                                  {"检到车次", Quote("")},
+                              });
 }
 
 QStringList Timetable() {
