@@ -22,6 +22,24 @@ const QSet<QString>& reservedWords()
 
 struct Failure {};
 
+// Deeper nesting than any workstation writes is refused rather than allowed to exhaust the stack.
+constexpr int kDeepestNesting = 200;
+
+class NestingGuard {
+public:
+    explicit NestingGuard(int& depth) : depth_(depth)
+    {
+        if (++depth_ > kDeepestNesting)
+            throw Failure{};
+    }
+    ~NestingGuard() { --depth_; }
+    NestingGuard(const NestingGuard&) = delete;
+    NestingGuard& operator=(const NestingGuard&) = delete;
+
+private:
+    int& depth_;
+};
+
 class Parser {
 public:
     explicit Parser(const QList<Token>& tokens) : tokens_(tokens) {}
@@ -135,6 +153,7 @@ private:
 
     Query query()
     {
+        NestingGuard guard(depth_);
         Query result;
         result.cores.push_back(selectCore());
         while (takeWord(u"union")) {
@@ -288,6 +307,7 @@ private:
 
     ExpressionPtr expression()
     {
+        NestingGuard guard(depth_);
         ExpressionPtr left = conjunction();
         while (takeWord(u"or"))
             left = binary(u"or"_qs, std::move(left), conjunction());
@@ -304,6 +324,7 @@ private:
 
     ExpressionPtr negation()
     {
+        NestingGuard guard(depth_);
         if (atWord(u"not") && !atWord(u"exists", 1)) {
             next();
             auto result = make(Expression::Kind::Unary, u"not"_qs);
@@ -394,6 +415,7 @@ private:
 
     ExpressionPtr unary()
     {
+        NestingGuard guard(depth_);
         if (atSymbol(u"-") || atSymbol(u"+")) {
             auto result = make(Expression::Kind::Unary, next().text);
             result->children.push_back(unary());
@@ -486,6 +508,7 @@ private:
     const QList<Token>& tokens_;
     qsizetype index_ = 0;
     int literalCount_ = 0;
+    int depth_ = 0;
 };
 
 }  // namespace
