@@ -1,30 +1,92 @@
+#include <QCoreApplication>
+#include <QDate>
+
 #include <cstdio>
-#include <cstring>
+
+#include "appserver/database_setup.h"
+#include "appserver/engine/sqlite/sqlite_engine.h"
+#include "appserver/event_log.h"
+#include "appserver/listener.h"
+#include "appserver/lock_table.h"
+#include "appserver/operator_accounts.h"
+#include "appserver/relay.h"
+#include "appserver/server_options.h"
+#include "appserver/statement_translation.h"
+#include "appserver/terminal_password.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: ticketd --db FILE [--port N] [--listen ADDR:PORT] [--demo] [--init-admin CODE]\n"
-    "\n"
-    "The application server of the bus-station ticketing system: owns the database, runs the\n"
-    "statements that workstations send, keeps seat locks and relays messages between desks.\n"
-    "\n"
-    "  --db FILE          SQLite database file (created with every table when empty)\n"
-    "  --port N           TCP port on 127.0.0.1 (default 7520; 0 picks a free port and prints it)\n"
-    "  --listen ADDR:PORT listen on another address\n"
-    "  --demo             fill an empty database with a demo station\n"
-    "  --init-admin CODE  create the first administrator\n"
-    "  --help             show this text\n";
+void printError(const QString& text) { std::fprintf(stderr, "ticketd: %s\n", text.toLocal8Bit().constData()); }
+
+std::optional<QString> administratorPassword(const QString& code) {
+    const QByteArray fromEnvironment = qgetenv("TICKETD_ADMIN_PASSWORD");
+    if (!fromEnvironment.isEmpty()) return QString::fromUtf8(fromEnvironment);
+    return readPasswordFromTerminal(QStringLiteral("Password for %1: ").arg(code));
+}
+
+void createAdministrator(engine::Connection& db, const QString& code) {
+    const std::optional<QString> password = administratorPassword(code);
+    if (!password || password->isEmpty()) throw std::runtime_error("the administrator needs a password");
+    const auto existing = operator_accounts::find(db, code);
+    const QString name = existing && !existing->name.isEmpty() ? existing->name : code;
+    operator_accounts::createOrUpdate(db, {code, name, operator_accounts::kAdministratorRole}, *password);
+}
+
+void printDemoLogins(const QList<database_setup::DemoLogin>& logins) {
+    if (logins.isEmpty()) return;
+    std::fputs("ticketd: demo station created; log in with one of these operators:\n", stderr);
+    for (const auto& login : logins) {
+        std::fprintf(stderr, "  code %-6s password %-10s %s (%s)\n", login.code.toUtf8().constData(),
+                     login.password.toUtf8().constData(), login.name.toUtf8().constData(),
+                     login.role.toUtf8().constData());
+    }
+}
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
+    QCoreApplication application(argc, argv);
+    const ParsedOptions parsed = parseServerOptions(QCoreApplication::arguments());
+    if (parsed.helpRequested) {
+        std::fputs(kServerUsage, stdout);
+        return 0;
     }
-    std::fputs(kUsage, stderr);
-    return 2;
+    if (!parsed.options) {
+        printError(parsed.error);
+        std::fputs(kServerUsage, stderr);
+        return 2;
+    }
+    const ServerOptions& options = *parsed.options;
+
+    EventLog log(options.quiet);
+    engine::SqliteEngine engine(options.databasePath);
+    StatementTranslation translation;
+    try {
+        const auto db = engine.connect();
+        database_setup::prepare(*db);
+        if (options.demo) {
+            const auto logins = database_setup::fillDemoStationWhenEmpty(*db, translation, QDate::currentDate());
+            if (!options.quiet) printDemoLogins(logins);
+        }
+        if (!options.initialAdministrator.isEmpty()) createAdministrator(*db, options.initialAdministrator);
+    } catch (const std::exception& error) {
+        printError(QStringLiteral("cannot prepare %1: %2").arg(options.databasePath, QString::fromUtf8(error.what())));
+        return 1;
+    }
+
+    Relay relay(Relay::Options{options.backup});
+    LockTable locks;
+    ServerContext context{engine, translation, relay, locks, log};
+    Listener listener(context, options.maxConnections);
+    if (!listener.listen(options.address, options.port)) {
+        printError(QStringLiteral("cannot listen on %1:%2: %3")
+                       .arg(options.address.toString())
+                       .arg(options.port)
+                       .arg(listener.errorString()));
+        return 1;
+    }
+    std::fprintf(stdout, "ticketd listening on %s:%u\n", listener.serverAddress().toString().toUtf8().constData(),
+                 static_cast<unsigned>(listener.serverPort()));
+    std::fflush(stdout);
+    return QCoreApplication::exec();
 }

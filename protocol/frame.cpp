@@ -30,7 +30,8 @@ std::optional<FrameReader::Frame> FrameReader::next() {
         const quint64 available = static_cast<quint64>(buffer_.size() - 4);
         skipping_ = length > available ? length - available : 0;
         buffer_.remove(0, static_cast<qsizetype>(4 + qMin<quint64>(length, available)));
-        return Frame{std::nullopt, QStringLiteral("frame of %1 bytes is larger than %2 bytes").arg(length).arg(kMaxFrameBytes)};
+        return Frame{std::nullopt, QStringLiteral("frame of %1 bytes is larger than %2 bytes").arg(length).arg(kMaxFrameBytes),
+                     true};
     }
     if (static_cast<quint64>(buffer_.size()) < 4ull + length) return std::nullopt;
     const QByteArray body = buffer_.mid(4, length);
@@ -38,10 +39,10 @@ std::optional<FrameReader::Frame> FrameReader::next() {
     QCborParserError parseError;
     const QCborValue value = QCborValue::fromCbor(body, &parseError);
     if (parseError.error != QCborError::NoError) {
-        return Frame{std::nullopt, QStringLiteral("malformed CBOR: ") + parseError.errorString()};
+        return Frame{std::nullopt, QStringLiteral("malformed CBOR: ") + parseError.errorString(), false};
     }
-    if (!value.isMap()) return Frame{std::nullopt, QStringLiteral("a frame must hold a CBOR map")};
-    return Frame{value.toMap(), QString()};
+    if (!value.isMap()) return Frame{std::nullopt, QStringLiteral("a frame must hold a CBOR map"), false};
+    return Frame{value.toMap(), QString(), false};
 }
 
 }  // namespace wire

@@ -23,6 +23,7 @@ public:
     struct Frame {
         std::optional<QCborMap> message;  // empty when the frame was refused
         QString error;                    // why it was refused
+        bool tooLarge = false;            // refused for its length alone
     };
     // The next whole frame, or nothing when more bytes are needed.
     std::optional<Frame> next();

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include "appserver/engine/engine.h"
+#include "appserver/statement_translation.h"
+
+// Brings a database to the tables of this build at start: every table and index created when
+// missing, the columns that an older build did not have added, the schema version recorded.
+namespace database_setup {
+
+void prepare(engine::Connection& db);
+
+struct DemoLogin {
+    QString code;
+    QString name;
+    QString role;
+    QString password;
+};
+// Fills the demo station when the database has no operator yet. Returns the demo logins, or
+// nothing when the database already had operators.
+QList<DemoLogin> fillDemoStationWhenEmpty(engine::Connection& db, StatementTranslation& translation,
+                                          const QDate& today);
+
+}  // namespace database_setup
