@@ -1,14 +1,32 @@
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineParser>
 
-#include "shell/product.h"
+#include "shell/TForm1.h"
+#include "shell/platform/machine.h"
+#include "shell/program_folder.h"
+#include "shell/prompter.h"
+#include "shell/settings.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tickets"));
-    QMainWindow window;
-    window.setWindowTitle(kProductTitle);
-    window.resize(1024, 700);
+
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("The bus-station ticketing workstation."));
+    options.addHelpOption();
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Folder of this workstation's local files."),
+                                     QStringLiteral("folder"));
+    const QCommandLineOption settingsFile(QStringLiteral("settings"),
+                                          QStringLiteral("The workstation's settings file."),
+                                          QStringLiteral("file"), Settings::defaultPath());
+    options.addOption(dataDir);
+    options.addOption(settingsFile);
+    options.process(app);
+
+    Settings settings(options.value(settingsFile));
+    LocalMachine machine;
+    TForm1 window(settings, machine, AppPrompter(), ProgramFolder(options.value(dataDir)));
     window.show();
     return QApplication::exec();
 }

@@ -38,6 +38,8 @@ struct Session {
     QString FailoverNotice;
     QDateTime LastClock;
     bool IgnoreNextBroadcast = false;
+    // The text this desk broadcast; only its own echo is skipped, not another desk's message.
+    QString ExpectedEcho;
     bool LockGranted = false;
     int ConsoleOffCount = 0;
     QString CurrentModule = QStringLiteral("No");
@@ -55,6 +57,18 @@ struct Session {
     QString ClockHHMM;
 
     bool isAdministrator() const { return OperatorRole == kAdministratorRole; }
+    // Called just before this desk broadcasts `text` to everybody, itself included.
+    void expectEcho(const QString& text) {
+        IgnoreNextBroadcast = true;
+        ExpectedEcho = text;
+    }
+    // True when `received` is this desk's own broadcast coming back, which is then skipped once.
+    bool isOwnEcho(const QString& received) {
+        if (!IgnoreNextBroadcast || (!ExpectedEcho.isEmpty() && ExpectedEcho != received)) return false;
+        IgnoreNextBroadcast = false;
+        ExpectedEcho.clear();
+        return true;
+    }
     // "1号" .. "6号"
     static QString serverLabel(int index) { return QString::number(index + 1) + QStringLiteral("号"); }
 };
