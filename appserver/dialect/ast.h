@@ -12,7 +12,8 @@ namespace dialect {
 struct Query;
 
 // What an expression yields, as far as the dialect needs to know: `+` joins texts and adds numbers.
-enum class ValueType { Unknown, Text, Number };
+// Money is a number that the workstations write in yuan and the database holds in ten-thousandths.
+enum class ValueType { Unknown, Text, Number, Money };
 
 struct Expression {
     enum class Kind {
@@ -37,6 +38,7 @@ struct Expression {
     int literal = -1;   // index of the literal in the statement, in order of appearance
     bool negated = false;
     bool distinct = false;
+    bool inYuan = false;  // a literal amount of money, bound as ten-thousandths
     std::vector<std::unique_ptr<Expression>> children;
     std::unique_ptr<Query> query;
     ValueType type = ValueType::Unknown;  // filled by the resolver

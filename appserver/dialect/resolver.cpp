@@ -13,8 +13,9 @@ ValueType valueTypeOf(schema::ColumnType type)
     case schema::ColumnType::Text:
     case schema::ColumnType::DateTime:
         return ValueType::Text;
-    case schema::ColumnType::Integer:
     case schema::ColumnType::Money:
+        return ValueType::Money;
+    case schema::ColumnType::Integer:
     case schema::ColumnType::Bool:
     case schema::ColumnType::Real:
         return ValueType::Number;
@@ -117,11 +118,85 @@ ValueType functionType(const Expression& function)
         return ValueType::Text;
     if (numberFunctions.contains(function.name))
         return ValueType::Number;
-    if (function.name == u"sum")
-        return ValueType::Number;
+    if (function.name == u"sum" && function.children.size() == 1)
+        return function.children.front()->type == ValueType::Money ? ValueType::Money : ValueType::Number;
     if ((function.name == u"min" || function.name == u"max") && function.children.size() == 1)
         return function.children.front()->type;
     return ValueType::Unknown;
+}
+
+// A number written where money is meant is an amount in yuan; the database holds ten-thousandths.
+void markMoney(Expression& expression)
+{
+    using Kind = Expression::Kind;
+    switch (expression.kind) {
+    case Kind::Literal:
+        expression.inYuan = true;
+        break;
+    case Kind::Unary:
+        if (expression.name != u"not")
+            markMoney(*expression.children.front());
+        break;
+    case Kind::Parenthesis:
+        markMoney(*expression.children.front());
+        break;
+    case Kind::Binary:
+        if (expression.name == u"+" || expression.name == u"-") {
+            markMoney(*expression.children[0]);
+            markMoney(*expression.children[1]);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+bool isComparison(const QString& op)
+{
+    static const QStringList comparisons = {u"="_qs, u"<>"_qs, u"!="_qs, u"<"_qs, u">"_qs, u"<="_qs, u">="_qs};
+    return comparisons.contains(op);
+}
+
+// Where one side of a comparison or a sum is money, a literal on the other side is in yuan.
+void markMoneyBesideMoney(Expression& expression)
+{
+    using Kind = Expression::Kind;
+    auto& children = expression.children;
+    const bool pairs = (expression.kind == Kind::Binary
+                        && (isComparison(expression.name) || expression.name == u"+" || expression.name == u"-"))
+                       && expression.type != ValueType::Text;
+    if (pairs) {
+        if (children[0]->type == ValueType::Money)
+            markMoney(*children[1]);
+        if (children[1]->type == ValueType::Money)
+            markMoney(*children[0]);
+        return;
+    }
+    if ((expression.kind == Kind::Between || expression.kind == Kind::InList)
+        && children.front()->type == ValueType::Money) {
+        for (size_t i = 1; i < children.size(); ++i)
+            markMoney(*children[i]);
+    }
+}
+
+bool isMoneyColumn(const QString& table, QStringView column)
+{
+    const schema::Table* found = schema::FindTable(table);
+    const schema::Column* target = found ? schema::FindColumn(*found, column) : nullptr;
+    return target && target->type == schema::ColumnType::Money;
+}
+
+// The columns an insert fills, in order: those it names, else every column of the table.
+QStringList insertedColumns(const Insert& insert)
+{
+    if (!insert.columns.isEmpty())
+        return insert.columns;
+    QStringList columns;
+    if (const schema::Table* table = schema::FindTable(insert.table)) {
+        for (const schema::Column& column : table->columns)
+            columns.append(column.name);
+    }
+    return columns;
 }
 
 class Resolver {
@@ -143,12 +218,23 @@ public:
     void insert(Insert& insert)
     {
         resolveTableName(insert.table);
+        const QStringList columns = insertedColumns(insert);
+        auto markAmounts = [&](auto& values, auto valueOf) {
+            for (qsizetype i = 0; i < qsizetype(values.size()) && i < columns.size(); ++i) {
+                if (isMoneyColumn(insert.table, columns[i]))
+                    markMoney(valueOf(values[i]));
+            }
+        };
         for (auto& row : insert.rows) {
             for (auto& value : row)
                 expression(*value, nullptr);
+            markAmounts(row, [](ExpressionPtr& value) -> Expression& { return *value; });
         }
-        if (insert.query)
+        if (insert.query) {
             query(*insert.query, nullptr, false);
+            for (SelectCore& core : insert.query->cores)
+                markAmounts(core.items, [](SelectItem& item) -> Expression& { return *item.expression; });
+        }
     }
 
     void update(Update& update)
@@ -156,8 +242,11 @@ public:
         resolveTableName(update.table);
         Scope scope;
         scope.sources.push_back(tableSource(update.table, {}));
-        for (Assignment& assignment : update.assignments)
+        for (Assignment& assignment : update.assignments) {
             expression(*assignment.value, &scope);
+            if (isMoneyColumn(update.table, assignment.column))
+                markMoney(*assignment.value);
+        }
         if (update.where)
             expression(*update.where, &scope);
     }
@@ -268,15 +357,19 @@ private:
         case Kind::Null:
             expression.type = ValueType::Unknown;
             break;
-        case Kind::Binary:
-            if (expression.name == u"+") {
-                const bool text = expression.children[0]->type == ValueType::Text
-                                  || expression.children[1]->type == ValueType::Text;
-                expression.type = text ? ValueType::Text : ValueType::Number;
-            } else {
+        case Kind::Binary: {
+            const ValueType left = expression.children[0]->type;
+            const ValueType right = expression.children[1]->type;
+            const bool sum = expression.name == u"+" || expression.name == u"-";
+            if (expression.name == u"+" && (left == ValueType::Text || right == ValueType::Text))
+                expression.type = ValueType::Text;
+            else if (sum && (left == ValueType::Money || right == ValueType::Money))
+                expression.type = ValueType::Money;
+            else
                 expression.type = ValueType::Number;
-            }
+            markMoneyBesideMoney(expression);
             break;
+        }
         case Kind::Function:
             expression.type = functionType(expression);
             break;
@@ -287,10 +380,17 @@ private:
             expression.type = expression.children.front()->type;
             break;
         case Kind::Unary:
-        case Kind::Exists:
-        case Kind::InQuery:
+            expression.type = expression.name != u"not" && expression.children.front()->type == ValueType::Money
+                                  ? ValueType::Money
+                                  : ValueType::Number;
+            break;
         case Kind::InList:
         case Kind::Between:
+            markMoneyBesideMoney(expression);
+            expression.type = ValueType::Number;
+            break;
+        case Kind::Exists:
+        case Kind::InQuery:
         case Kind::IsNull:
             expression.type = ValueType::Number;
             break;

@@ -5,7 +5,7 @@ namespace dialect {
 WrittenStatement SqlWriter::write(const Statement& statement)
 {
     sql_.clear();
-    literalOrder_.clear();
+    placeholders_.clear();
     std::visit(
         [&](const auto& node) {
             using Node = std::decay_t<decltype(node)>;
@@ -23,7 +23,7 @@ WrittenStatement SqlWriter::write(const Statement& statement)
             }
         },
         statement);
-    return {sql_, literalOrder_};
+    return {sql_, placeholders_};
 }
 
 void SqlWriter::writeQuery(const Query& query)
@@ -243,8 +243,8 @@ void SqlWriter::writeExpression(const Expression& expression)
         append(u"*");
         return;
     case Kind::Literal:
-        literalOrder_.append(expression.literal);
-        append(placeholder(int(literalOrder_.size())));
+        placeholders_.append({expression.literal, expression.inYuan});
+        append(placeholder(int(placeholders_.size())));
         return;
     case Kind::Null:
         append(u"null");

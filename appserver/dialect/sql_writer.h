@@ -7,12 +7,17 @@
 
 namespace dialect {
 
-// A statement written for one engine: its text with a placeholder per lifted literal, and for
-// each placeholder in order the index of the statement's literal that binds to it (a literal
-// may bind more than once).
+// What binds to one placeholder: the statement's literal by index (a literal may bind more than
+// once), and whether it is an amount in yuan to be bound as ten-thousandths.
+struct Placeholder {
+    int literal = 0;
+    bool inYuan = false;
+};
+
+// A statement written for one engine: its text with a placeholder per lifted literal.
 struct WrittenStatement {
     QString sql;
-    QList<int> literalOrder;
+    QList<Placeholder> placeholders;
 };
 
 // Writes a resolved statement back as text. The common grammar lives here; each engine says
@@ -47,7 +52,7 @@ private:
     void writeList(const std::vector<ExpressionPtr>& expressions, size_t from = 0);
 
     QString sql_;
-    QList<int> literalOrder_;
+    QList<Placeholder> placeholders_;
 };
 
 }  // namespace dialect

@@ -29,10 +29,12 @@ StatementShape shapeOf(const QList<Token>& tokens)
         case Token::Kind::Text:
             shape.key += u'\'';
             shape.literals.append(token.text);
+            shape.literalTexts.append(token.text);
             break;
         case Token::Kind::Number:
             shape.key += u'#';
             shape.literals.append(numberValue(token.text));
+            shape.literalTexts.append(token.text);
             break;
         case Token::Kind::End:
             return shape;

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include "appserver/dialect/token.h"
@@ -13,6 +14,7 @@ namespace dialect {
 struct StatementShape {
     QString key;
     QList<QVariant> literals;  // in order of appearance: texts as QString, numbers as integers or doubles
+    QStringList literalTexts;  // the same literals as written
 };
 
 StatementShape shapeOf(const QList<Token>& tokens);

@@ -2,6 +2,7 @@
 
 #include <QHash>
 
+#include <cmath>
 #include <mutex>
 #include <shared_mutex>
 
@@ -10,6 +11,7 @@
 #include "appserver/dialect/sqlite_writer.h"
 #include "appserver/dialect/statement_shape.h"
 #include "appserver/dialect/tokenizer.h"
+#include "common/money.h"
 
 namespace dialect {
 namespace {
@@ -17,7 +19,7 @@ namespace {
 // A translation without its values: which literal binds to each placeholder.
 struct CachedTranslation {
     QString sql;
-    QList<int> literalOrder;
+    QList<Placeholder> placeholders;
     bool passedThrough = false;
 };
 
@@ -35,7 +37,18 @@ CachedTranslation translateShape(Target target, const QList<Token>& tokens)
     resolve(*statement);
     SqliteWriter writer;
     WrittenStatement written = writer.write(*statement);
-    return {written.sql, written.literalOrder, false};
+    return {written.sql, written.placeholders, false};
+}
+
+// An amount written in yuan ("25.5", '12') as the ten-thousandths the database holds; a text
+// that is no amount stays as it was.
+QVariant tenThousandths(const QString& written, const QVariant& value)
+{
+    if (const std::optional<Money> amount = Money::parse(written))
+        return qlonglong(amount->units());
+    bool number = false;
+    const double yuan = written.toDouble(&number);
+    return number ? QVariant(qlonglong(std::llround(yuan * Money::kUnitsPerYuan))) : value;
 }
 
 }  // namespace
@@ -78,9 +91,12 @@ Translated Translator::translate(QStringView statement)
         return {statement.toString(), {}, true};
     Translated result;
     result.sql = translation.sql;
-    result.parameters.reserve(translation.literalOrder.size());
-    for (int literal : translation.literalOrder)
-        result.parameters.append(shape.literals[literal]);
+    result.parameters.reserve(translation.placeholders.size());
+    for (const Placeholder& placeholder : translation.placeholders) {
+        const QVariant& value = shape.literals[placeholder.literal];
+        result.parameters.append(placeholder.inYuan ? tenThousandths(shape.literalTexts[placeholder.literal], value)
+                                                    : value);
+    }
     return result;
 }
 
