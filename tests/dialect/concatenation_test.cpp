@@ -85,4 +85,24 @@ TEST_F(Concatenation, SeatKeyInAnInsertSelectIsText)
     EXPECT_EQ(rows, expected);
 }
 
+// The joined keys are written the way their expression indexes are, so the searches do not scan.
+TEST_F(Concatenation, JoinedKeySearchesUseTheirIndexes)
+{
+    const char* searches[] = {
+        "select 票号 from 已售车票 where 乘车日期+车次+座位号='2008-05-07800301' and 标志<>'退票'",
+        "select 座位号 from 已售车票 where 乘车日期+车次='2008-05-078003' and 标志<>'退票' order by 座位号",
+        "update desklist set ssum=ssum+1 where date0+ccno='08-05-078003'",
+    };
+    dialect::Translator translator(dialect::Target::Sqlite);
+    for (const char* search : searches) {
+        dialect::Translated plan = translator.translate(QString::fromUtf8(search));
+        plan.sql.prepend(u"explain query plan ");
+        QString details;
+        for (const QVariantList& row : database.run(plan))
+            details += row.value(3).toString() + u'\n';
+        EXPECT_TRUE(details.contains(u"USING INDEX")) << search << "\n" << details.toStdString();
+        EXPECT_FALSE(details.contains(u"SCAN")) << search << "\n" << details.toStdString();
+    }
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "appserver/dialect/translator.h"
+#include "appserver/schema/catalogue.h"
 #include "tests/dialect/station_database.h"
 
 namespace {
@@ -42,6 +43,17 @@ TEST(WorkstationStatements, TranslateAndPrepareOnTheSchema)
         EXPECT_TRUE(error.isEmpty()) << error.toStdString() << "\n  sent:       " << statement.toStdString()
                                      << "\n  translated: " << translated.sql.toStdString();
     }
+}
+
+// The demo station is written the way workstations write, and goes through the same translation.
+TEST(WorkstationStatements, DemoStationFillsAnEmptyDatabase)
+{
+    StationDatabase database;
+    for (const QString& statement : schema::DemoStatements(QDate(2008, 5, 7)))
+        database.translateAndRun(statement);
+    EXPECT_GT(database.translateAndRun(u"select count(*) from 站台客车").value(0).value(0).toInt(), 0);
+    EXPECT_EQ(database.translateAndRun(u"select count(*) from 票价表 where 六类价<>0 and 六类价<1").value(0).value(0),
+              0);
 }
 
 }  // namespace
