@@ -5,7 +5,7 @@
 
 namespace {
 
-const QString kDigitFallback = QStringLiteral("12345678");
+const std::string kDigitFallback = "12345678";
 
 // Code 39: nine elements, bar first, 'w' wide and 'n' narrow.
 constexpr std::string_view kCode39Characters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%*";
@@ -54,136 +54,231 @@ constexpr std::array<std::string_view, 10> kEanLCodes = {
 constexpr std::array<std::string_view, 10> kEan13Parity = {
     "LLLLLL", "LLGLGG", "LLGGLG", "LLGGGL", "LGLLGG", "LGGLLG", "LGGGLL", "LGLGLG", "LGLGGL", "LGGLGL"};
 
-bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+// A character no symbology carries; stands for anything outside ASCII.
+constexpr char kForeign = '\x7f';
 
-bool allDigits(QStringView text) {
-    for (QChar c : text) {
-        if (!isAsciiDigit(c)) return false;
-    }
-    return true;
+std::string asciiOf(QStringView text) {
+    std::string out;
+    out.reserve(static_cast<size_t>(text.size()));
+    for (QChar c : text) out += c.unicode() < 128 ? static_cast<char>(c.unicode()) : kForeign;
+    return out;
 }
 
-QString digitsOrFallback(QStringView text) { return allDigits(text) ? text.toString() : kDigitFallback; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-QString evenLength(QString digits) {
-    if (digits.size() % 2 != 0) digits.prepend(u'0');
+int digitAt(std::string_view digits, size_t index) { return digits[index] - '0'; }
+
+std::string digitsOrFallback(std::string_view text) {
+    for (char c : text) {
+        if (!isDigit(c)) return kDigitFallback;
+    }
+    return std::string(text);
+}
+
+std::string evenLength(std::string digits) {
+    if (digits.size() % 2 != 0) digits.insert(digits.begin(), '0');
     return digits;
 }
 
-QString fitDigits(QString digits, qsizetype length) {
-    if (digits.size() < length) digits.append(QString(length - digits.size(), u'0'));
-    return digits.left(length);
+std::string fitDigits(std::string digits, size_t length) {
+    digits.resize(length, '0');
+    return digits;
 }
 
-int digitAt(const QString& digits, qsizetype index) { return digits.at(index).unicode() - u'0'; }
-
-// Sum of the digits at odd positions (1st, 3rd, ...) and at even positions.
-std::pair<int, int> positionSums(const QString& digits) {
+char eanCheckDigit(std::string_view digits) {
     int odd = 0;
     int even = 0;
-    for (qsizetype i = 0; i < digits.size(); ++i) (i % 2 == 0 ? odd : even) += digitAt(digits, i);
-    return {odd, even};
-}
-
-QChar eanCheckDigit(const QString& digits) {
-    const auto [odd, even] = positionSums(digits);
+    for (size_t i = 0; i < digits.size(); ++i) (i % 2 == 0 ? odd : even) += digitAt(digits, i);
     // Twelve digits (EAN-13, UPC-A) weigh the even positions by 3, seven (EAN-8) the odd ones.
     const int weighted = digits.size() % 2 == 0 ? even * 3 + odd : odd * 3 + even;
-    return QChar(u'0' + (10 - weighted % 10) % 10);
+    return static_cast<char>('0' + (10 - weighted % 10) % 10);
 }
 
-void appendWidths(std::string& modules, std::string_view widths) {
+std::string withEanCheckDigit(std::string digits) {
+    digits += eanCheckDigit(digits);
+    return digits;
+}
+
+// The characters of a symbol after the symbology's rules, as ASCII.
+std::string encodedAscii(Symbology symbology, std::string_view ascii) {
+    switch (symbology) {
+    case Symbology::Code39: {
+        std::string kept;
+        for (char c : ascii) {
+            const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+            if (kCode39Characters.find(upper) != std::string_view::npos) kept += upper;
+        }
+        return kept;
+    }
+    case Symbology::Interleaved2of5:
+    case Symbology::Code128C:
+        return evenLength(digitsOrFallback(ascii));
+    case Symbology::Codabar: {
+        std::string mapped(ascii);
+        for (char& c : mapped) {
+            if (kCodabarCharacters.find(c) == std::string_view::npos) c = '0';
+        }
+        return mapped;
+    }
+    case Symbology::Ean13:
+        return withEanCheckDigit(fitDigits(digitsOrFallback(ascii), 12));
+    case Symbology::Ean8:
+        return withEanCheckDigit(fitDigits(digitsOrFallback(ascii), 7));
+    case Symbology::UpcA:
+        return withEanCheckDigit(fitDigits('0' + digitsOrFallback(ascii), 12));
+    }
+    return {};
+}
+
+std::string modulesOfWidths(std::string_view widths) {
+    std::string modules;
     bool bar = true;
     for (char width : widths) {
         const int count = width == 'n' ? 1 : width == 'w' ? 2 : width - '0';
         modules.append(static_cast<size_t>(count), bar ? '1' : '0');
         bar = !bar;
     }
-}
-
-std::string_view code39Pattern(char32_t c) {
-    const auto index = c < 128 ? kCode39Characters.find(static_cast<char>(c)) : std::string_view::npos;
-    return index == std::string_view::npos ? std::string_view() : kCode39Patterns[index];
-}
-
-std::string code39Modules(QStringView text) {
-    std::string modules;
-    appendWidths(modules, code39Pattern(U'*'));
-    modules += '0';
-    for (QChar c : text.toString().toUpper()) {
-        appendWidths(modules, code39Pattern(c.unicode()));
-        modules += '0';
-    }
-    appendWidths(modules, code39Pattern(U'*'));
     return modules;
 }
 
-std::string i25Modules(const QString& digits) {
+// Each pattern of a table turned into modules once.
+template <size_t N>
+std::array<std::string, N> moduleTable(const std::array<std::string_view, N>& patterns) {
+    std::array<std::string, N> table;
+    for (size_t i = 0; i < N; ++i) table[i] = modulesOfWidths(patterns[i]);
+    return table;
+}
+
+size_t indexIn(std::string_view characters, char c) { return characters.find(c); }
+
+std::string code39Modules(std::string_view ascii) {
+    static const auto table = moduleTable(kCode39Patterns);
+    const std::string& star = table[indexIn(kCode39Characters, '*')];
+    std::string modules;
+    modules.reserve((ascii.size() + 2) * 13);
+    modules += star;
+    modules += '0';
+    for (char c : ascii) {
+        const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        const size_t index = indexIn(kCode39Characters, upper);
+        // A character the symbology cannot carry is dropped, but its gap stays.
+        if (index != std::string_view::npos) modules += table[index];
+        modules += '0';
+    }
+    modules += star;
+    return modules;
+}
+
+// The modules of each digit pair 00 to 99: the first digit in the bars, the second in the spaces.
+const std::array<std::string, 100>& i25PairTable() {
+    static const std::array<std::string, 100> table = [] {
+        std::array<std::string, 100> built;
+        for (size_t pair = 0; pair < 100; ++pair) {
+            std::string widths;
+            for (size_t k = 0; k < 5; ++k) widths += {kI25Patterns[pair / 10][k], kI25Patterns[pair % 10][k]};
+            built[pair] = modulesOfWidths(widths);
+        }
+        return built;
+    }();
+    return table;
+}
+
+std::string i25Modules(std::string_view digits) {
+    const auto& pairs = i25PairTable();
     std::string modules = "1010";
-    for (qsizetype i = 0; i + 1 < digits.size(); i += 2) {
-        const std::string_view bars = kI25Patterns[digitAt(digits, i)];
-        const std::string_view spaces = kI25Patterns[digitAt(digits, i + 1)];
-        std::string widths;
-        for (size_t k = 0; k < 5; ++k) widths += {bars[k], spaces[k]};
-        appendWidths(modules, widths);
+    modules.reserve(8 + digits.size() * 7);
+    for (size_t i = 0; i + 1 < digits.size(); i += 2) {
+        modules += pairs[static_cast<size_t>(digitAt(digits, i) * 10 + digitAt(digits, i + 1))];
     }
     modules += "1101";
     return modules;
 }
 
-qsizetype codabarIndex(QChar c) {
-    const auto index = c.unicode() < 128 ? kCodabarCharacters.find(static_cast<char>(c.unicode()))
-                                         : std::string_view::npos;
-    return index == std::string_view::npos ? 0 : static_cast<qsizetype>(index);
-}
-
-std::string codabarModules(QStringView text) {
-    const std::string_view start = kCodabarPatterns[codabarIndex(u'A')];
+std::string codabarModules(std::string_view characters) {
+    static const auto table = moduleTable(kCodabarPatterns);
+    const std::string& start = table[indexIn(kCodabarCharacters, 'A')];
     std::string modules;
-    appendWidths(modules, start);
-    for (QChar c : text) {
+    modules.reserve((characters.size() + 2) * 11);
+    modules += start;
+    for (char c : characters) {
         modules += '0';
-        appendWidths(modules, kCodabarPatterns[codabarIndex(c)]);
+        modules += table[indexIn(kCodabarCharacters, c)];
     }
     modules += '0';
-    appendWidths(modules, start);
+    modules += start;
     return modules;
 }
 
-std::string code128Modules(QStringView text) {
+// Start C, one value per digit pair, the check value; an even number of digits.
+template <typename Visit>
+void forEachCode128Value(std::string_view digits, Visit visit) {
+    visit(kCode128StartC);
+    int sum = kCode128StartC;
+    int position = 1;
+    for (size_t i = 0; i + 1 < digits.size(); i += 2, ++position) {
+        const int value = digitAt(digits, i) * 10 + digitAt(digits, i + 1);
+        sum += position * value;
+        visit(value);
+    }
+    visit(sum % 103);
+}
+
+std::string code128Modules(std::string_view digits) {
+    static const auto table = moduleTable(kCode128Patterns);
     std::string modules;
-    for (int value : Code128SetCValues(text)) appendWidths(modules, kCode128Patterns[value]);
-    appendWidths(modules, kCode128Stop);
+    modules.reserve((digits.size() / 2 + 3) * 11 + 2);
+    forEachCode128Value(digits, [&](int value) { modules += table[static_cast<size_t>(value)]; });
+    modules += modulesOfWidths(kCode128Stop);
     return modules;
 }
 
-std::string eanDigitModules(int digit, char code) {
-    std::string modules(kEanLCodes[digit]);
-    if (code == 'L') return modules;
-    for (char& m : modules) m = m == '1' ? '0' : '1';
-    if (code == 'G') return {modules.rbegin(), modules.rend()};
-    return modules;
+// L, G and R codes of each digit.
+struct EanCodes {
+    std::array<std::string, 10> l;
+    std::array<std::string, 10> g;
+    std::array<std::string, 10> r;
+};
+
+const EanCodes& eanCodes() {
+    static const EanCodes codes = [] {
+        EanCodes built;
+        for (size_t digit = 0; digit < 10; ++digit) {
+            built.l[digit] = std::string(kEanLCodes[digit]);
+            built.r[digit] = built.l[digit];
+            for (char& m : built.r[digit]) m = m == '1' ? '0' : '1';
+            built.g[digit] = std::string(built.r[digit].rbegin(), built.r[digit].rend());
+        }
+        return built;
+    }();
+    return codes;
 }
 
 // EAN-13 and UPC-A (as EAN-13 with a first digit of 0).
-std::string ean13Modules(const QString& digits) {
+std::string ean13Modules(std::string_view digits) {
+    const EanCodes& codes = eanCodes();
     const std::string_view parity = kEan13Parity[digitAt(digits, 0)];
     std::string modules(9, '0');
+    modules.reserve(113);
     modules += "101";
-    for (qsizetype i = 1; i <= 6; ++i) modules += eanDigitModules(digitAt(digits, i), parity[i - 1]);
+    for (size_t i = 1; i <= 6; ++i) {
+        const size_t digit = digitAt(digits, i);
+        modules += parity[i - 1] == 'G' ? codes.g[digit] : codes.l[digit];
+    }
     modules += "01010";
-    for (qsizetype i = 7; i <= 12; ++i) modules += eanDigitModules(digitAt(digits, i), 'R');
+    for (size_t i = 7; i <= 12; ++i) modules += codes.r[digitAt(digits, i)];
     modules += "101";
     modules.append(9, '0');
     return modules;
 }
 
-std::string ean8Modules(const QString& digits) {
+std::string ean8Modules(std::string_view digits) {
+    const EanCodes& codes = eanCodes();
     std::string modules(7, '0');
+    modules.reserve(81);
     modules += "101";
-    for (qsizetype i = 0; i < 4; ++i) modules += eanDigitModules(digitAt(digits, i), 'L');
+    for (size_t i = 0; i < 4; ++i) modules += codes.l[digitAt(digits, i)];
     modules += "01010";
-    for (qsizetype i = 4; i < 8; ++i) modules += eanDigitModules(digitAt(digits, i), 'R');
+    for (size_t i = 4; i < 8; ++i) modules += codes.r[digitAt(digits, i)];
     modules += "101";
     modules.append(7, '0');
     return modules;
@@ -196,66 +291,31 @@ Symbology SymbologyFromBarId(int barId) {
 }
 
 QString EncodedText(Symbology symbology, QStringView text) {
-    switch (symbology) {
-    case Symbology::Code39: {
-        QString kept;
-        for (QChar c : text.toString().toUpper()) {
-            if (!code39Pattern(c.unicode()).empty()) kept += c;
-        }
-        return kept;
-    }
-    case Symbology::Interleaved2of5:
-    case Symbology::Code128C:
-        return evenLength(digitsOrFallback(text));
-    case Symbology::Codabar: {
-        QString encoded;
-        for (QChar c : text) encoded += QLatin1Char(kCodabarCharacters[codabarIndex(c)]);
-        return encoded;
-    }
-    case Symbology::Ean13: {
-        const QString digits = fitDigits(digitsOrFallback(text), 12);
-        return digits + eanCheckDigit(digits);
-    }
-    case Symbology::Ean8: {
-        const QString digits = fitDigits(digitsOrFallback(text), 7);
-        return digits + eanCheckDigit(digits);
-    }
-    case Symbology::UpcA: {
-        const QString digits = fitDigits(u'0' + digitsOrFallback(text), 12);
-        return digits + eanCheckDigit(digits);
-    }
-    }
-    return {};
+    return QString::fromLatin1(encodedAscii(symbology, asciiOf(text)));
 }
 
 std::vector<int> Code128SetCValues(QStringView text) {
-    const QString digits = EncodedText(Symbology::Code128C, text);
-    std::vector<int> values{kCode128StartC};
-    int sum = kCode128StartC;
-    for (qsizetype i = 0; i + 1 < digits.size(); i += 2) {
-        const int value = digitAt(digits, i) * 10 + digitAt(digits, i + 1);
-        sum += static_cast<int>(values.size()) * value;
-        values.push_back(value);
-    }
-    values.push_back(sum % 103);
+    std::vector<int> values;
+    forEachCode128Value(encodedAscii(Symbology::Code128C, asciiOf(text)), [&](int value) { values.push_back(value); });
     return values;
 }
 
 std::string BarcodeModules(Symbology symbology, QStringView text) {
+    const std::string ascii = asciiOf(text);
     switch (symbology) {
     case Symbology::Code39:
-        return code39Modules(text);
+        return code39Modules(ascii);
     case Symbology::Interleaved2of5:
-        return i25Modules(EncodedText(symbology, text));
+        return i25Modules(encodedAscii(symbology, ascii));
     case Symbology::Code128C:
-        return code128Modules(text);
+        return code128Modules(encodedAscii(symbology, ascii));
     case Symbology::Codabar:
-        return codabarModules(EncodedText(symbology, text));
+        return codabarModules(encodedAscii(symbology, ascii));
     case Symbology::Ean13:
     case Symbology::UpcA:
-        return ean13Modules(EncodedText(symbology, text));
+        return ean13Modules(encodedAscii(symbology, ascii));
     case Symbology::Ean8:
-        return ean8Modules(EncodedText(symbology, text));
+        return ean8Modules(encodedAscii(symbology, ascii));
     }
     return {};
 }

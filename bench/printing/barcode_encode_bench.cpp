@@ -4,9 +4,9 @@
 #include <zint.h>
 
 #include <QString>
-#include <chrono>
 #include <string>
 
+#include "bench/printing/thread_cpu_time.h"
 #include "printing/barcode_symbology.h"
 
 namespace {
@@ -32,7 +32,7 @@ constexpr Case kCases[] = {
 double zintSecondsPerSymbol(const Case& c, benchmark::IterationCount iterations) {
     zint_symbol* symbol = ZBarcode_Create();
     const std::string data(c.zintText);
-    const auto start = std::chrono::steady_clock::now();
+    const double start = ThreadCpuSeconds();
     for (benchmark::IterationCount i = 0; i < iterations; ++i) {
         ZBarcode_Clear(symbol);
         symbol->symbology = c.zintSymbology;
@@ -41,21 +41,21 @@ double zintSecondsPerSymbol(const Case& c, benchmark::IterationCount iterations)
         benchmark::DoNotOptimize(status);
         benchmark::DoNotOptimize(symbol->width);
     }
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    const double elapsed = ThreadCpuSeconds() - start;
     ZBarcode_Delete(symbol);
-    return elapsed.count() / static_cast<double>(iterations);
+    return elapsed / static_cast<double>(iterations);
 }
 
 void BM_BarcodeOursAgainstZint(benchmark::State& state) {
     const Case& c = kCases[state.range(0)];
     const QString text = QString::fromLatin1(c.ourText);
-    const auto start = std::chrono::steady_clock::now();
+    const double start = ThreadCpuSeconds();
     for (auto _ : state) {
         const std::string modules = BarcodeModules(c.ours, text);
         benchmark::DoNotOptimize(modules.data());
     }
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    const double ours = elapsed.count() / static_cast<double>(state.iterations());
+    const double elapsed = ThreadCpuSeconds() - start;
+    const double ours = elapsed / static_cast<double>(state.iterations());
     const double zint = zintSecondsPerSymbol(c, state.iterations());
     state.SetLabel(QStringLiteral("%1 %2").arg(static_cast<int>(c.ours)).arg(QString::fromLatin1(c.ourText)).toStdString());
     state.counters["ours_ns"] = ours * 1e9;

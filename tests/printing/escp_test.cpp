@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "printing/page_image.h"
+#include "tests/printing/escp_printer_simulation.h"
 
 namespace {
 
@@ -98,6 +99,27 @@ TEST(Escp24Pin, OnlyTheInkColourPrints) {
     page.setPixel(1, 1, kBlackColour);
     page.setPixel(1, 3, qRgb(254, 0, 0));
     EXPECT_EQ(EscpPage24Pin(page, kInkColour).mid(6, 3), bytes({0x40, 0, 0}));
+}
+
+TEST(Escp24Pin, TicketWithBlankBandsPrintsAsThePage) {
+    // Text at the top, a bar code at the bottom and blank bands between them.
+    PageImage ticket;
+    ticket.NewPage(1200, 600);
+    ticket.DrawText(60, 20, kInkColour, QStringLiteral("宋体"), QStringLiteral("深圳   全票 75元"), 1, 12);
+    ticket.DrawBarcode(60, 480, 40, 2, kInkColour, QStringLiteral("ATU800301"), Symbology::Code39);
+    const QImage& page = ticket.Image();
+    const int bands = page.height() / 24;
+
+    EscpPrinterSimulation printer;
+    ASSERT_EQ(printer.print(EscpPage24Pin(page, kInkColour)), QString());
+    QSet<QPoint> expected;
+    for (int y = 1; y <= bands * 24 && y < page.height(); ++y) {
+        for (int x = 1; x < page.width(); ++x) {
+            if (page.pixel(x, y) == kInkColour) expected.insert({x - 1, y - 1});
+        }
+    }
+    EXPECT_EQ(printer.dots(), expected);
+    EXPECT_EQ(printer.paperFed(), 24 * (bands - 1) + page.height() % 24);
 }
 
 TEST(Escp9PinFine, OddRowsFeedOneThenEvenRows) {
