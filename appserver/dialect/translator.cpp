@@ -64,27 +64,27 @@ Translator::~Translator() = default;
 
 Translated Translator::translate(QStringView statement)
 {
-    const std::optional<QList<Token>> tokens = tokenize(statement);
-    if (!tokens)
+    const std::optional<StatementShape> shape = shapeOf(statement);
+    if (!shape)
         return {statement.toString(), {}, true};
-    StatementShape shape = shapeOf(*tokens);
 
     CachedTranslation translation;
     bool cached = false;
     {
         std::shared_lock lock(cache_->mutex);
-        auto found = cache_->byShape.constFind(shape.key);
+        auto found = cache_->byShape.constFind(shape->key);
         if (found != cache_->byShape.constEnd()) {
             translation = *found;
             cached = true;
         }
     }
     if (!cached) {
-        translation = translateShape(target_, *tokens);
+        const std::optional<QList<Token>> tokens = tokenize(statement);
+        translation = tokens ? translateShape(target_, *tokens) : CachedTranslation{{}, {}, true};
         std::unique_lock lock(cache_->mutex);
         if (cache_->byShape.size() >= kMostShapes)
             cache_->byShape.clear();
-        cache_->byShape.insert(shape.key, translation);
+        cache_->byShape.insert(shape->key, translation);
     }
 
     if (translation.passedThrough)
@@ -93,8 +93,8 @@ Translated Translator::translate(QStringView statement)
     result.sql = translation.sql;
     result.parameters.reserve(translation.placeholders.size());
     for (const Placeholder& placeholder : translation.placeholders) {
-        const QVariant& value = shape.literals[placeholder.literal];
-        result.parameters.append(placeholder.inYuan ? tenThousandths(shape.literalTexts[placeholder.literal], value)
+        const QVariant& value = shape->literals[placeholder.literal];
+        result.parameters.append(placeholder.inYuan ? tenThousandths(shape->literalTexts[placeholder.literal], value)
                                                     : value);
     }
     return result;
