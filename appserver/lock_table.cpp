@@ -27,7 +27,7 @@ bool LockTable::tryLock(quint64 owner, Mode mode, const QString& key, Clock::tim
     const QString slot = slotOf(mode, key);
     std::lock_guard guard(mutex_);
     if (conflicts(owner, slot, now)) return false;
-    held_.insert(slot, Holder{owner, now + kLease});
+    held_.insert(slot, Holder{owner, now + lease_});
     return true;
 }
 

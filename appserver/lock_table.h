@@ -11,9 +11,12 @@
 class LockTable {
 public:
     using Clock = std::chrono::steady_clock;
-    static constexpr std::chrono::seconds kLease{30};
+    static constexpr std::chrono::seconds kDefaultLease{30};
 
     enum class Mode { Record = 0, Table = 1 };
+
+    explicit LockTable(std::chrono::milliseconds lease = kDefaultLease) : lease_(lease) {}
+    std::chrono::milliseconds lease() const { return lease_; }
 
     // Granted when no other connection holds a conflicting lock whose lease still runs; a lock
     // the same connection already holds is granted again with a fresh lease.
@@ -30,6 +33,7 @@ private:
     static QString slotOf(Mode mode, const QString& key);
     bool conflicts(quint64 owner, const QString& slot, Clock::time_point now) const;
 
+    const std::chrono::milliseconds lease_;
     mutable std::mutex mutex_;
     QHash<QString, Holder> held_;  // by slot: the key, or the table slot for mode 1
 };

@@ -16,7 +16,7 @@ bool LockedGroup::lock(LockTable::Mode mode, const QString& key, LockTable::Cloc
             locks_.unlock(owner_, mode, key);
             return false;
         }
-        leaseEnd_ = now + LockTable::kLease;
+        leaseEnd_ = now + locks_.lease();
         failure_.clear();
     }
     held_.insert(Slot{mode, key});
@@ -27,8 +27,8 @@ LockedGroup::UnlockOutcome LockedGroup::unlock(LockTable::Mode mode, const QStri
     expireIfDue();
     if (expired_) {
         expired_ = false;
-        return UnlockOutcome{true, QStringLiteral("the lock was held longer than %1 s; its statements were rolled back")
-                                       .arg(LockTable::kLease.count())};
+        return UnlockOutcome{true, QStringLiteral("the lock was held longer than its lease of %1 ms; its statements were rolled back")
+                                       .arg(locks_.lease().count())};
     }
     if (!held_.remove(Slot{mode, key})) return UnlockOutcome{};
     locks_.unlock(owner_, mode, key);
@@ -50,8 +50,9 @@ LockedGroup::UnlockOutcome LockedGroup::unlock(LockTable::Mode mode, const QStri
 
 QString LockedGroup::refusal() const {
     if (expired_) {
-        return QStringLiteral("the lock was held longer than %1 s and its statements were rolled back; unlock first")
-            .arg(LockTable::kLease.count());
+        return QStringLiteral("the lock was held longer than its lease of %1 ms and its statements were rolled back; "
+                              "unlock first")
+            .arg(locks_.lease().count());
     }
     if (!failure_.isEmpty()) {
         return QStringLiteral("an earlier statement of this locked group failed (%1); unlock rolls the group back")

@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
     }
 
     Relay relay(Relay::Options{options.backup});
-    LockTable locks;
+    LockTable locks{std::chrono::seconds(options.lockLeaseSeconds)};
     ServerContext context{engine, translation, relay, locks, log};
     Listener listener(context, options.maxConnections);
     if (!listener.listen(options.address, options.port)) {

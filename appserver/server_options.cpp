@@ -18,6 +18,7 @@ const char* const kServerUsage =
     "  --backup             this server keeps only a copy of the data; desks are told so\n"
     "  --quiet              no log lines on stderr\n"
     "  --max-connections N  refuse connections beyond N at once (default 128)\n"
+    "  --lock-lease SECONDS roll back and free a seat lock held longer than this (default 30)\n"
     "  --help               show this text\n";
 
 namespace {
@@ -40,7 +41,7 @@ ParsedOptions parseServerOptions(const QStringList& arguments) {
         if (name == QLatin1String("--help") || name == QLatin1String("-h")) return ParsedOptions{std::nullopt, {}, true};
         const bool takesValue = name == QLatin1String("--db") || name == QLatin1String("--port") ||
                                 name == QLatin1String("--listen") || name == QLatin1String("--init-admin") ||
-                                name == QLatin1String("--max-connections");
+                                name == QLatin1String("--max-connections") || name == QLatin1String("--lock-lease");
         if (takesValue && i + 1 >= arguments.size()) return failure(name + QStringLiteral(" needs a value"));
         const QString value = takesValue ? arguments.at(++i) : QString();
         if (name == QLatin1String("--db")) {
@@ -63,6 +64,10 @@ ParsedOptions parseServerOptions(const QStringList& arguments) {
             bool ok = false;
             options.maxConnections = value.toInt(&ok);
             if (!ok || options.maxConnections < 1) return failure(QStringLiteral("--max-connections needs a positive number"));
+        } else if (name == QLatin1String("--lock-lease")) {
+            bool ok = false;
+            options.lockLeaseSeconds = value.toInt(&ok);
+            if (!ok || options.lockLeaseSeconds < 1) return failure(QStringLiteral("--lock-lease needs a positive number"));
         } else if (name == QLatin1String("--demo")) {
             options.demo = true;
         } else if (name == QLatin1String("--quiet")) {

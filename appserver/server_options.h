@@ -17,6 +17,7 @@ struct ServerOptions {
     bool quiet = false;
     bool backup = false;
     int maxConnections = kDefaultMaxConnections;
+    int lockLeaseSeconds = 30;
 };
 
 // The options of ticketd's command line, or the text that explains what is wrong with it.
