@@ -38,7 +38,6 @@ public:
     void setPageDone(bool done) { pageDone_ = done; }
     bool pageDone() const { return pageDone_; }
     const QByteArray& buffered() const { return buffer_; }
-    bool flushPending() const { return timer_->isActive(); }
 
 private:
     const OutputTargets& targets_;

@@ -26,7 +26,9 @@ const QString kUsage = QStringLiteral(
     "items: STR x y size style text | S90 x y size style text | S90F x y size style text\n"
     "       BAR x y module height type data | BOX x1 y1 x2 y2 | ELL x1 y1 x2 y2\n"
     "positions and page size in tenths of a millimetre; bar-code types 1 Code 39, 2 Interleaved 2 of 5,\n"
-    "3 Code 128 C, 4 Codabar, 5 EAN-13, 6 EAN-8, 7 UPC-A\n");
+    "3 Code 128 C, 4 Codabar, 5 EAN-13, 6 EAN-8, 7 UPC-A\n"
+    "--printer and --port send the page as 24-pin ESC/P; --pdf prints it through the driver path;\n"
+    "ports map to device files with PrinterPorts/LPT1 ... in the workstation settings (or --settings)\n");
 
 const QStringList kPageOutputs{QStringLiteral("png"),    QStringLiteral("escp24"),  QStringLiteral("escp9fine"),
                                QStringLiteral("escp9fast"), QStringLiteral("pdf"), QStringLiteral("printer"),

@@ -60,6 +60,24 @@ TEST_F(PrintAtOnceTest, StartsOnTheDefaultPrinterWithItsPrinterList) {
     EXPECT_EQ(TPrintAtOnce::Ports(), (QStringList{"LPT1", "LPT2", "LPT3", "COM1", "COM2", "COM3"}));
 }
 
+TEST(OutputTargets, PortsMapToDeviceFilesUnlessTheWorkstationSaysOtherwise) {
+    const std::pair<const char*, const char*> defaults[] = {
+        {"LPT1", "/dev/lp0"}, {"LPT3", "/dev/lp2"}, {"COM1", "/dev/ttyS0"}, {"com3", "/dev/ttyS2"}};
+    FakePrinterSystem printers;
+    const OutputTargets unmapped(printers, nullptr);
+    for (auto [port, device] : defaults) EXPECT_EQ(unmapped.PortDevice(QString::fromLatin1(port)), QString::fromLatin1(device));
+
+    QTemporaryDir folder;
+    Settings settings(folder.filePath(QStringLiteral("Tickets.conf")));
+    settings.setLocalValue(OutputTargets::PortSettingKey(QStringLiteral("lpt1")), QStringLiteral("/dev/usb/lp0"));
+    const OutputTargets mapped(printers, &settings);
+    EXPECT_EQ(mapped.PortDevice(QStringLiteral("LPT1")), u"/dev/usb/lp0");
+    EXPECT_EQ(mapped.PortDevice(QStringLiteral("LPT2")), u"/dev/lp1");
+    EXPECT_EQ(mapped.KindOf(QStringLiteral("lpt2")), OutputTargets::Kind::Port);
+    EXPECT_EQ(mapped.KindOf(QStringLiteral("/tmp/ticket.prn")), OutputTargets::Kind::Path);
+    EXPECT_EQ(mapped.KindOf(QStringLiteral("Somewhere")), OutputTargets::Kind::Unknown);
+}
+
 TEST_F(PrintAtOnceTest, NoInstalledPrinterIsNotFatalAndPortsStillWork) {
     printers.printers.clear();
     printers.defaultPrinter.clear();
