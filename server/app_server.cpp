@@ -58,7 +58,10 @@ int AppServer::ExeSql5(const QString& statement) { return exeSql(QStringLiteral(
 
 int AppServer::ExecBatch(const QStringList& statements) {
     const QString method = QStringLiteral("ExecBatch");
-    return countFrom(method, call(method, {QCborArray::fromStringList(statements)}));
+    // One argument holding the list (a braced list would copy the array into the arguments).
+    QCborArray arguments;
+    arguments.append(QCborArray::fromStringList(statements));
+    return countFrom(method, call(method, arguments));
 }
 
 QString AppServer::Send_Get_Data(const QString& text) {
