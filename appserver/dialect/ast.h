@@ -62,6 +62,7 @@ struct SelectCore {
     ExpressionPtr top;
     std::vector<SelectItem> items;
     QString intoTable;
+    bool intoStationTable = false;  // into a table of the catalogue, which keeps its definition
     std::vector<TableRef> from;
     ExpressionPtr where;
     std::vector<ExpressionPtr> groupBy;
@@ -105,6 +106,7 @@ struct Delete {
 
 struct DropTable {
     QString table;
+    bool stationTable = false;  // a table of the catalogue: emptied, never dropped
 };
 
 using Statement = std::variant<Query, Insert, Update, Delete, DropTable>;

@@ -293,8 +293,10 @@ private:
 
     Scope selectCore(SelectCore& core, const Scope* outer, bool outermost)
     {
-        if (!core.intoTable.isEmpty())
+        if (!core.intoTable.isEmpty()) {
             resolveTableName(core.intoTable);
+            core.intoStationTable = schema::FindTable(core.intoTable) != nullptr;
+        }
         Scope scope;
         scope.outer = outer;
         for (TableRef& ref : core.from) {
@@ -414,8 +416,10 @@ void resolve(Statement& statement)
                 resolver.update(node);
             else if constexpr (std::is_same_v<Node, Delete>)
                 resolver.deleteRows(node);
-            else
+            else {
                 resolveTableName(node.table);
+                node.stationTable = schema::FindTable(node.table) != nullptr;
+            }
         },
         statement);
 }

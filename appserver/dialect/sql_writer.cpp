@@ -2,6 +2,9 @@
 
 namespace dialect {
 
+// The station's tables belong to the server. The administrator's duplicate removal drops a table
+// and selects the distinct rows back into it; emptying and refilling it instead keeps its indexes,
+// defaults and auto-numbers.
 WrittenStatement SqlWriter::write(const Statement& statement)
 {
     sql_.clear();
@@ -18,7 +21,7 @@ WrittenStatement SqlWriter::write(const Statement& statement)
             } else if constexpr (std::is_same_v<Node, Delete>) {
                 writeDelete(node);
             } else {
-                append(u"drop table ");
+                append(node.stationTable ? u"delete from " : u"drop table ");
                 writeName(node.table);
             }
         },
@@ -30,9 +33,9 @@ void SqlWriter::writeQuery(const Query& query)
 {
     const SelectCore& first = query.cores.front();
     if (!first.intoTable.isEmpty()) {
-        append(u"create table ");
+        append(first.intoStationTable ? u"insert into " : u"create table ");
         writeName(first.intoTable);
-        append(u" as ");
+        append(first.intoStationTable ? u" " : u" as ");
     }
     // A row limit belongs to the whole statement when there is one select; a select of a union
     // that has its own limit is written as a derived table.

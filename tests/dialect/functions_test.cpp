@@ -84,6 +84,32 @@ TEST_F(Statements, SelectIntoCopiesTheRowsIntoANewTable)
     EXPECT_EQ(trips(u"select 车次 from 站台客车 order by 车次"), QVariantList({u"8003"_qs, u"8004"_qs}));
 }
 
+// The administrator's duplicate removal, as the console sends it for a table T.
+void removeDuplicates(StationDatabase& database, const QString& table)
+{
+    database.translateAndRun(QStringLiteral("select distinct * into tem_%1 from %1").arg(table));
+    database.translateAndRun(QStringLiteral("drop table %1").arg(table));
+    database.translateAndRun(QStringLiteral("select * into %1 from tem_%1").arg(table));
+    database.translateAndRun(QStringLiteral("drop table tem_%1").arg(table));
+}
+
+TEST_F(Statements, RemovingDuplicatesLeavesOneOfEachRow)
+{
+    for (int copy = 0; copy < 3; ++copy)
+        database.translateAndRun(u"insert into 操作记录 (操作员代号,操作模块,进入时间) values('0101','售票','05-07,08:30.15')");
+    removeDuplicates(database, u"操作记录"_qs);
+    EXPECT_EQ(trips(u"select count(*) from 操作记录"), QVariantList({1}));
+}
+
+// A station table keeps what the server made it with: here the shift number it assigns.
+TEST_F(Statements, RemovingDuplicatesKeepsTheTableDefinition)
+{
+    database.translateAndRun(u"insert into 现金管理 (当班人,当班日期,已结) values('0101','2008-05-07',1)");
+    removeDuplicates(database, u"现金管理"_qs);
+    database.translateAndRun(u"insert into 现金管理 (当班人,当班日期,已结) values('0102','2008-05-08',0)");
+    EXPECT_EQ(trips(u"select 结算号 from 现金管理 where 当班人='0102'"), QVariantList({2}));
+}
+
 TEST_F(Statements, TableNamesInAnyLetterCase)
 {
     database.translateAndRun(u"insert into desklist (DATE0,CCNO,DESK,SSUM) values('08-05-07','8003','0',1)");
