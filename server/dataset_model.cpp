@@ -27,7 +27,7 @@ QVariant DataSetModel::data(const QModelIndex& index, int role) const {
         case Qt::TextAlignmentRole: {
             const bool numeric = field.type == wire::FieldType::Money || field.type == wire::FieldType::Integer ||
                                  field.type == wire::FieldType::Real;
-            return QVariant::fromValue(Qt::AlignVCenter | (numeric ? Qt::AlignRight : Qt::AlignLeft));
+            return static_cast<int>(Qt::AlignVCenter | (numeric ? Qt::AlignRight : Qt::AlignLeft));
         }
         default: return QVariant();
     }

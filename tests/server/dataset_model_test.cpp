@@ -37,7 +37,8 @@ TEST(DataSetModel, ShowsFieldNamesAndCellTexts) {
     EXPECT_EQ(model.data(model.index(2, 1)).toString(), u"-0.0001");
     EXPECT_EQ(model.data(model.index(1, 2)).toString(), QString());
     EXPECT_EQ(model.data(model.index(1, 0)).toString(), u"深圳");
-    EXPECT_TRUE(model.data(model.index(0, 1), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
+    EXPECT_TRUE(model.data(model.index(0, 1), Qt::TextAlignmentRole).toInt() & Qt::AlignRight);
+    EXPECT_TRUE(model.data(model.index(0, 0), Qt::TextAlignmentRole).toInt() & Qt::AlignLeft);
 
     EXPECT_TRUE(model.flags(model.index(0, 0)) & Qt::ItemIsSelectable);
     EXPECT_FALSE(model.flags(model.index(0, 0)) & Qt::ItemIsEditable);
