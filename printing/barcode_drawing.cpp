@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
-int EffectiveBarHeight(int barHeight) { return std::max(barHeight, kMinimumBarHeight); }
+int EffectiveBarHeight(int barHeight) {
+    return std::max(barHeight, kMinimumBarHeight);
+}
 
-int EffectiveModuleWidth(int moduleWidth) { return std::max(moduleWidth, 1); }
+int EffectiveModuleWidth(int moduleWidth) {
+    return std::max(moduleWidth, 1);
+}
 
 int PaintBarcodeModules(QImage& image, int x, int y, int barHeight, int moduleWidth, QRgb colour,
                         const std::string& modules) {

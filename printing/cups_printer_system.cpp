@@ -4,13 +4,16 @@
 
 namespace {
 
-QString lastCupsError() { return QString::fromUtf8(cupsLastErrorString()); }
+QString lastCupsError() {
+    return QString::fromUtf8(cupsLastErrorString());
+}
 
 template <typename Visit>
 void forEachDestination(Visit visit) {
     cups_dest_t* destinations = nullptr;
     const int count = cupsGetDests(&destinations);
-    for (int i = 0; i < count; ++i) visit(destinations[i]);
+    for (int i = 0; i < count; ++i)
+        visit(destinations[i]);
     cupsFreeDests(count, destinations);
 }
 
@@ -19,7 +22,8 @@ void forEachDestination(Visit visit) {
 QStringList CupsPrinterSystem::Printers() const {
     QStringList names;
     forEachDestination([&](const cups_dest_t& dest) {
-        if (!dest.instance) names << QString::fromUtf8(dest.name);
+        if (!dest.instance)
+            names << QString::fromUtf8(dest.name);
     });
     return names;
 }
@@ -27,18 +31,21 @@ QStringList CupsPrinterSystem::Printers() const {
 QString CupsPrinterSystem::DefaultPrinter() const {
     QString name;
     forEachDestination([&](const cups_dest_t& dest) {
-        if (dest.is_default && name.isEmpty()) name = QString::fromUtf8(dest.name);
+        if (dest.is_default && name.isEmpty())
+            name = QString::fromUtf8(dest.name);
     });
     return name;
 }
 
-QString CupsPrinterSystem::SubmitRawJob(const QString& printer, const QString& title, const QByteArray& bytes) {
+QString CupsPrinterSystem::SubmitRawJob(const QString& printer, const QString& title,
+                                        const QByteArray& bytes) {
     const QByteArray name = printer.toUtf8();
     const QByteArray jobTitle = title.toUtf8();
     const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), jobTitle.constData(), 0, nullptr);
-    if (job == 0) return lastCupsError();
-    if (cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), job, jobTitle.constData(), CUPS_FORMAT_RAW, 1) !=
-        HTTP_STATUS_CONTINUE) {
+    if (job == 0)
+        return lastCupsError();
+    if (cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), job, jobTitle.constData(), CUPS_FORMAT_RAW,
+                          1) != HTTP_STATUS_CONTINUE) {
         return lastCupsError();
     }
     if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, bytes.constData(), static_cast<size_t>(bytes.size())) !=
@@ -47,7 +54,8 @@ QString CupsPrinterSystem::SubmitRawJob(const QString& printer, const QString& t
         cupsCancelJob(name.constData(), job);
         return lastCupsError();
     }
-    if (cupsFinishDocument(CUPS_HTTP_DEFAULT, name.constData()) != IPP_STATUS_OK) return lastCupsError();
+    if (cupsFinishDocument(CUPS_HTTP_DEFAULT, name.constData()) != IPP_STATUS_OK)
+        return lastCupsError();
     return {};
 }
 

@@ -4,7 +4,7 @@
 
 // The CUPS implementation.
 class CupsPrinterSystem final : public PrinterSystem {
-public:
+  public:
     QStringList Printers() const override;
     QString DefaultPrinter() const override;
     QString SubmitRawJob(const QString& printer, const QString& title, const QByteArray& bytes) override;

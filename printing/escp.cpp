@@ -12,17 +12,19 @@ constexpr char kCarriageReturn = 13;
 constexpr int kLongestFeed = 65000;
 
 void appendBytes(QByteArray& out, std::initializer_list<char> bytes) {
-    for (char b : bytes) out += b;
+    for (char b : bytes)
+        out += b;
 }
 
 // Rows of one pass over the page, topmost first; a row past the bottom of the page (or before
 // its top) reads as blank.
 class Pass {
-public:
+  public:
     Pass(const QImage& page, QRgb ink, const std::vector<int>& rows) : ink_(ink) {
         for (int row : rows) {
-            lines_.push_back(row >= 0 && row < page.height() ? reinterpret_cast<const QRgb*>(page.constScanLine(row))
-                                                              : nullptr);
+            lines_.push_back(row >= 0 && row < page.height()
+                                 ? reinterpret_cast<const QRgb*>(page.constScanLine(row))
+                                 : nullptr);
         }
     }
 
@@ -38,7 +40,8 @@ public:
                 unsigned char byte = 0;
                 for (int bit = 0; bit < 8; ++bit) {
                     const size_t index = static_cast<size_t>(group * 8 + bit);
-                    if (index < lines_.size() && lines_[index] && lines_[index][column] == ink_) byte |= 0x80 >> bit;
+                    if (index < lines_.size() && lines_[index] && lines_[index][column] == ink_)
+                        byte |= 0x80 >> bit;
                 }
                 anyDot = anyDot || byte != 0;
                 *out++ = static_cast<char>(byte);
@@ -47,14 +50,15 @@ public:
         return anyDot;
     }
 
-private:
+  private:
     QRgb ink_;
     std::vector<const QRgb*> lines_;
 };
 
 std::vector<int> rowRange(int first, int count, int step) {
     std::vector<int> rows;
-    for (int i = 0; i < count; ++i) rows.push_back(first + i * step);
+    for (int i = 0; i < count; ++i)
+        rows.push_back(first + i * step);
     return rows;
 }
 
@@ -104,11 +108,13 @@ QByteArray ninePinPage(const QImage& page, QRgb ink, bool fine) {
 
 QByteArray EscpFeedPaper(int n) {
     QByteArray out;
-    if (n == 0) return out;
+    if (n == 0)
+        return out;
     const char letter = n > 0 ? 'J' : 'j';
     const int m = std::min(std::abs(n), kLongestFeed);
     appendBytes(out, {kEsc, letter, static_cast<char>(m % 255)});
-    for (int i = 0; i < m / 255; ++i) appendBytes(out, {kEsc, letter, static_cast<char>(255)});
+    for (int i = 0; i < m / 255; ++i)
+        appendBytes(out, {kEsc, letter, static_cast<char>(255)});
     return out;
 }
 
@@ -129,7 +135,8 @@ QByteArray EscpPinTest(int pins) {
         appendBytes(out, {kEsc, '*', static_cast<char>(wideHead ? 39 : 1), static_cast<char>(columns), 0});
         QByteArray column(bytesPerColumn, 0);
         column[(pin - 1) / 8] = static_cast<char>(0x80 >> ((pin - 1) % 8));
-        for (int c = 0; c < columns; ++c) out += column;
+        for (int c = 0; c < columns; ++c)
+            out += column;
         out += "|\n\r\n\r";
     }
     out += "Print end. Good Luck!\n\r\n\r";
@@ -144,12 +151,17 @@ QByteArray EscpPage24Pin(const QImage& page, QRgb ink) {
     QByteArray columns;
     for (int band = 1; band <= bands; ++band) {
         const Pass pass(page, ink, rowRange(kBandRows * (band - 1) + 1, kBandRows, 1));
-        if (pass.encode(page.width(), columns)) appendGraphics(out, kTwentyFourPinMode, page.width(), columns);
+        if (pass.encode(page.width(), columns))
+            appendGraphics(out, kTwentyFourPinMode, page.width(), columns);
         appendBandFeed(out, band, bands, kBandRows, page.height(), kBandRows);
     }
     return out;
 }
 
-QByteArray EscpPage9PinFine(const QImage& page, QRgb ink) { return ninePinPage(page, ink, true); }
+QByteArray EscpPage9PinFine(const QImage& page, QRgb ink) {
+    return ninePinPage(page, ink, true);
+}
 
-QByteArray EscpPage9PinFast(const QImage& page, QRgb ink) { return ninePinPage(page, ink, false); }
+QByteArray EscpPage9PinFast(const QImage& page, QRgb ink) {
+    return ninePinPage(page, ink, false);
+}

@@ -10,7 +10,8 @@ OutputTargets::OutputTargets(PrinterSystem& printers, const Settings* settings)
       settings_(settings),
       driverPrinters_(printers.Printers()),
       defaultPrinter_(printers.DefaultPrinter()) {
-    if (defaultPrinter_.isEmpty() && !driverPrinters_.isEmpty()) defaultPrinter_ = driverPrinters_.first();
+    if (defaultPrinter_.isEmpty() && !driverPrinters_.isEmpty())
+        defaultPrinter_ = driverPrinters_.first();
 }
 
 const QStringList& OutputTargets::Ports() {
@@ -26,13 +27,17 @@ QString OutputTargets::PortSettingKey(const QString& port) {
 QString OutputTargets::DefaultPortDevice(const QString& port) {
     const QString name = port.toUpper();
     const QString number = QString::number(name.right(1).toInt() - 1);
-    return name.startsWith(u"LPT") ? QStringLiteral("/dev/lp") + number : QStringLiteral("/dev/ttyS") + number;
+    return name.startsWith(u"LPT") ? QStringLiteral("/dev/lp") + number
+                                   : QStringLiteral("/dev/ttyS") + number;
 }
 
 OutputTargets::Kind OutputTargets::KindOf(const QString& target) const {
-    if (driverPrinters_.contains(target)) return Kind::Printer;
-    if (Ports().contains(target, Qt::CaseInsensitive)) return Kind::Port;
-    if (target.startsWith(u'/')) return Kind::Path;
+    if (driverPrinters_.contains(target))
+        return Kind::Printer;
+    if (Ports().contains(target, Qt::CaseInsensitive))
+        return Kind::Port;
+    if (target.startsWith(u'/'))
+        return Kind::Path;
     return Kind::Unknown;
 }
 
@@ -43,21 +48,23 @@ QString OutputTargets::PortDevice(const QString& port) const {
 
 QString OutputTargets::Send(const QString& target, const QByteArray& bytes, const QString& jobTitle) const {
     switch (KindOf(target)) {
-    case Kind::Printer: {
-        const QString failure = printers_.SubmitRawJob(target, jobTitle, bytes);
-        return failure.isEmpty() ? QString() : QStringLiteral("打印机“%1”的打印作业失败：%2").arg(target, failure);
-    }
-    case Kind::Port:
-        return writeDevice(target, PortDevice(target), bytes);
-    case Kind::Path:
-        return writeDevice(target, target, bytes);
-    case Kind::Unknown:
-        break;
+        case Kind::Printer: {
+            const QString failure = printers_.SubmitRawJob(target, jobTitle, bytes);
+            return failure.isEmpty() ? QString()
+                                     : QStringLiteral("打印机“%1”的打印作业失败：%2").arg(target, failure);
+        }
+        case Kind::Port:
+            return writeDevice(target, PortDevice(target), bytes);
+        case Kind::Path:
+            return writeDevice(target, target, bytes);
+        case Kind::Unknown:
+            break;
     }
     return QStringLiteral("打印输出目标“%1”既不是已安装的打印机，也不是打印端口").arg(target);
 }
 
-QString OutputTargets::writeDevice(const QString& target, const QString& device, const QByteArray& bytes) const {
+QString OutputTargets::writeDevice(const QString& target, const QString& device,
+                                   const QByteArray& bytes) const {
     QFile file(device);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         return QStringLiteral("无法打开打印端口 %1（%2）：%3").arg(target, device, file.errorString());

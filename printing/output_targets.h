@@ -11,7 +11,7 @@ class Settings;
 // LPT1-LPT3 and COM1-COM3 (written to the device file the workstation maps it to), or an
 // absolute path (a device such as /dev/usb/lp0, or a plain file).
 class OutputTargets {
-public:
+  public:
     enum class Kind { Printer, Port, Path, Unknown };
 
     // The printer list is read once, here.
@@ -33,7 +33,7 @@ public:
     // port or path. Returns "" on success, else what failed (in the words shown to the person).
     QString Send(const QString& target, const QByteArray& bytes, const QString& jobTitle) const;
 
-private:
+  private:
     QString writeDevice(const QString& target, const QString& device, const QByteArray& bytes) const;
 
     PrinterSystem& printers_;

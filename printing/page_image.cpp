@@ -17,7 +17,9 @@ constexpr int kTurnedPageWidth = 1900;
 constexpr int kTurnedPageHeight = 2600;
 
 // Point sizes are applied at the screen's 96 pixels per inch, rounded like the platform does.
-int pixelsFromPoints(int points) { return (points * 96 + (points >= 0 ? 36 : -36)) / 72; }
+int pixelsFromPoints(int points) {
+    return (points * 96 + (points >= 0 ? 36 : -36)) / 72;
+}
 
 struct TextStyle {
     bool bold = false;
@@ -26,7 +28,8 @@ struct TextStyle {
 };
 
 TextStyle uprightStyle(int style) {
-    if (style < 0 || style > 7) return {true, true, true};
+    if (style < 0 || style > 7)
+        return {true, true, true};
     return {(style & 1) != 0, (style & 2) != 0, (style & 4) != 0};
 }
 
@@ -57,7 +60,9 @@ void useMaskPen(QPainter& painter, QRgb colour) {
 
 }  // namespace
 
-int PageImage::PixelsFromTenths(int tenths) { return static_cast<int>(tenths * 0.7086 + 0.5); }
+int PageImage::PixelsFromTenths(int tenths) {
+    return static_cast<int>(tenths * 0.7086 + 0.5);
+}
 
 void PageImage::NewPage(int widthTenths, int heightTenths) {
     image_ = QImage(std::max(PixelsFromTenths(widthTenths), 1), std::max(PixelsFromTenths(heightTenths), 1),
@@ -66,7 +71,8 @@ void PageImage::NewPage(int widthTenths, int heightTenths) {
 }
 
 void PageImage::ensurePage(int widthTenths, int heightTenths) {
-    if (!HasPage()) NewPage(widthTenths, heightTenths);
+    if (!HasPage())
+        NewPage(widthTenths, heightTenths);
 }
 
 void PageImage::DrawText(int x, int y, QRgb colour, const QString& fontName, const QString& text, int style,
@@ -140,4 +146,6 @@ void PageImage::DrawBarcode(int x, int y, int barHeight, int moduleWidth, QRgb c
     lastBox_ = QRect(px, py, barcodeWidth_, barHeight);
 }
 
-QImage PageImage::TurnedClockwise() const { return image_.transformed(QTransform().rotate(90)); }
+QImage PageImage::TurnedClockwise() const {
+    return image_.transformed(QTransform().rotate(90));
+}

@@ -16,7 +16,7 @@ inline constexpr QRgb kPaperColour = 0xFFFFFFFF;
 // millimetre, bar heights, module widths and the size of turned text in pixels. Lines are drawn
 // in mask mode (pen AND background), so lines of one colour on paper keep that colour.
 class PageImage {
-public:
+  public:
     static constexpr int kDotsPerInch = 180;
 
     // v tenths of a millimetre in pixels: v × 0.7086 + 0.5, truncated.
@@ -29,7 +29,8 @@ public:
 
     // Text with its top left corner at (x, y), at `size` points on a 96-dpi screen, on a white
     // background. Style bits: 1 bold, 2 italic, 4 underline; values outside 0 to 7 mean all three.
-    void DrawText(int x, int y, QRgb colour, const QString& fontName, const QString& text, int style, int size);
+    void DrawText(int x, int y, QRgb colour, const QString& fontName, const QString& text, int style,
+                  int size);
     // Text turned a quarter turn: angle > 0 clockwise (reading downwards), otherwise
     // counter-clockwise (reading upwards). `size` is half the cell height in pixels. Bold is
     // ignored; styles 2, 3, 6, 7 italic, 4 to 7 underlined.
@@ -53,7 +54,7 @@ public:
     // The font family the last text was actually drawn in.
     QString LastFontFamily() const { return lastFontFamily_; }
 
-private:
+  private:
     void ensurePage(int widthTenths, int heightTenths);
     // Orders the corners, converts them and clips the far corner to the page.
     QRect clippedBox(int x1, int y1, int x2, int y2) const;

@@ -25,10 +25,13 @@ QStringList leadingWords(const QString& spec, int count, QString& rest) {
     QStringList words;
     qsizetype at = 0;
     while (words.size() < count) {
-        while (at < spec.size() && spec.at(at).isSpace()) ++at;
-        if (at >= spec.size()) break;
+        while (at < spec.size() && spec.at(at).isSpace())
+            ++at;
+        if (at >= spec.size())
+            break;
         const qsizetype start = at;
-        while (at < spec.size() && !spec.at(at).isSpace()) ++at;
+        while (at < spec.size() && !spec.at(at).isSpace())
+            ++at;
         words << spec.mid(start, at - start);
     }
     rest = at < spec.size() ? spec.mid(at + 1) : QString();
@@ -42,7 +45,8 @@ std::optional<PageItem> ParsePageItem(const QString& spec, QString& error) {
     const QString command = leadingWords(spec, 1, rest).value(0).toUpper();
     const Grammar* grammar = nullptr;
     for (const Grammar& g : kGrammar) {
-        if (command == QLatin1String(g.command)) grammar = &g;
+        if (command == QLatin1String(g.command))
+            grammar = &g;
     }
     if (!grammar) {
         error = QStringLiteral("item \"%1\": the kind must be STR, S90, S90F, BAR, BOX or ELL").arg(spec);
@@ -81,24 +85,24 @@ std::optional<PageItem> ParsePageItem(const QString& spec, QString& error) {
 void DrawPageItem(TPrintAtOnce& engine, const PageItem& item, QRgb colour) {
     const QString font = engine.FontName();
     switch (item.kind) {
-    case PageItem::Kind::Text:
-        engine.DrawText(item.x, item.y, colour, font, item.text, item.second, item.first);
-        return;
-    case PageItem::Kind::TurnedDown:
-        engine.DrawRotatedText(item.x, item.y, colour, font, item.text, item.second, item.first, 90);
-        return;
-    case PageItem::Kind::TurnedUp:
-        engine.DrawRotatedText(item.x, item.y, colour, font, item.text, item.second, item.first, -90);
-        return;
-    case PageItem::Kind::Barcode:
-        engine.setBarId(item.symbology);
-        engine.DrawBarcode(item.x, item.y, item.second, item.first, colour, item.text);
-        return;
-    case PageItem::Kind::Box:
-        engine.DrawBox(item.x, item.y, item.first, item.second, colour);
-        return;
-    case PageItem::Kind::Ellipse:
-        engine.DrawEllipse(item.x, item.y, item.first, item.second, colour);
-        return;
+        case PageItem::Kind::Text:
+            engine.DrawText(item.x, item.y, colour, font, item.text, item.second, item.first);
+            return;
+        case PageItem::Kind::TurnedDown:
+            engine.DrawRotatedText(item.x, item.y, colour, font, item.text, item.second, item.first, 90);
+            return;
+        case PageItem::Kind::TurnedUp:
+            engine.DrawRotatedText(item.x, item.y, colour, font, item.text, item.second, item.first, -90);
+            return;
+        case PageItem::Kind::Barcode:
+            engine.setBarId(item.symbology);
+            engine.DrawBarcode(item.x, item.y, item.second, item.first, colour, item.text);
+            return;
+        case PageItem::Kind::Box:
+            engine.DrawBox(item.x, item.y, item.first, item.second, colour);
+            return;
+        case PageItem::Kind::Ellipse:
+            engine.DrawEllipse(item.x, item.y, item.first, item.second, colour);
+            return;
     }
 }

@@ -35,7 +35,8 @@ TPreviewAtOnceForm::TPreviewAtOnceForm(TPrintAtOnce& engine, QWidget* parent)
     scrollBox_->setBackgroundRole(QPalette::Dark);
 
     auto* toolBar = new QHBoxLayout;
-    for (QToolButton* button : {printButton_, zoomInButton_, zoomOutButton_, closeButton_}) toolBar->addWidget(button);
+    for (QToolButton* button : {printButton_, zoomInButton_, zoomOutButton_, closeButton_})
+        toolBar->addWidget(button);
     toolBar->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(toolBar);

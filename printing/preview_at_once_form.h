@@ -13,7 +13,7 @@ class TPrintAtOnce;
 // button prints the page through the driver and closes the window.
 class TPreviewAtOnceForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TPreviewAtOnceForm(TPrintAtOnce& engine, QWidget* parent = nullptr);
 
     QLabel* Image1() const { return image_; }
@@ -26,7 +26,7 @@ public:
     // Shows the engine's current page again at zoom 1.
     void RenderPage();
 
-private:
+  private:
     void PrintButtonClick();
     void ZoomInButtonClick();
     void ZoomOutButtonClick();

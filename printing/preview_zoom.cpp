@@ -5,15 +5,18 @@
 
 bool PreviewZoom::canZoomIn(QSize page) const {
     const double next = factor_ * kStep;
-    return factor_ < kLargest && page.width() * next <= kLargestPicture && page.height() * next <= kLargestPicture;
+    return factor_ < kLargest && page.width() * next <= kLargestPicture &&
+           page.height() * next <= kLargestPicture;
 }
 
 void PreviewZoom::zoomIn(QSize page) {
-    if (canZoomIn(page)) factor_ *= kStep;
+    if (canZoomIn(page))
+        factor_ *= kStep;
 }
 
 void PreviewZoom::zoomOut() {
-    if (canZoomOut()) factor_ /= kStep;
+    if (canZoomOut())
+        factor_ /= kStep;
 }
 
 QSize PreviewZoom::scaled(QSize size) const {

@@ -5,7 +5,7 @@
 // The preview's zoom: steps of 1.5, in while below 25 and while the next step keeps the picture
 // within kLargestPicture pixels each way, out while above 0.04.
 class PreviewZoom {
-public:
+  public:
     static constexpr double kStep = 1.5;
     static constexpr double kLargest = 25;
     static constexpr double kSmallest = 0.04;
@@ -20,6 +20,6 @@ public:
     // A page of `size` pixels shown at this zoom (at least one pixel each way).
     QSize scaled(QSize size) const;
 
-private:
+  private:
     double factor_ = 1;
 };

@@ -13,7 +13,8 @@
 namespace {
 
 NoticeSink noticesOrCorner(NoticeSink notices) {
-    if (notices) return notices;
+    if (notices)
+        return notices;
     return [](int kind, const QString& text) { ShowNotice(kind, text); };
 }
 
@@ -43,13 +44,16 @@ TPrintAtOnce::TPrintAtOnce(QObject* parent, PrintAtOnceServices services)
 TPrintAtOnce::~TPrintAtOnce() = default;
 
 void TPrintAtOnce::setBarImage(QLabel* image) {
-    if (image) barImage_ = image;
+    if (image)
+        barImage_ = image;
 }
 
-void TPrintAtOnce::NewPage(int width, int height) { page_.NewPage(width, height); }
+void TPrintAtOnce::NewPage(int width, int height) {
+    page_.NewPage(width, height);
+}
 
-void TPrintAtOnce::DrawText(int x, int y, QRgb colour, const QString& fontName, const QString& text, int style,
-                            int size) {
+void TPrintAtOnce::DrawText(int x, int y, QRgb colour, const QString& fontName, const QString& text,
+                            int style, int size) {
     page_.DrawText(x, y, colour, fontName, text, style, size);
 }
 
@@ -58,13 +62,16 @@ void TPrintAtOnce::DrawRotatedText(int x, int y, QRgb colour, const QString& fon
     page_.DrawRotatedText(x, y, colour, fontName, text, style, size, angle);
 }
 
-void TPrintAtOnce::DrawBox(int x1, int y1, int x2, int y2, QRgb colour) { page_.DrawBox(x1, y1, x2, y2, colour); }
+void TPrintAtOnce::DrawBox(int x1, int y1, int x2, int y2, QRgb colour) {
+    page_.DrawBox(x1, y1, x2, y2, colour);
+}
 
 void TPrintAtOnce::DrawEllipse(int x1, int y1, int x2, int y2, QRgb colour) {
     page_.DrawEllipse(x1, y1, x2, y2, colour);
 }
 
-void TPrintAtOnce::DrawBarcode(int x, int y, int barHeight, int moduleWidth, QRgb colour, const QString& text) {
+void TPrintAtOnce::DrawBarcode(int x, int y, int barHeight, int moduleWidth, QRgb colour,
+                               const QString& text) {
     page_.DrawBarcode(x, y, barHeight, moduleWidth, colour, text, SymbologyFromBarId(barId_));
     barcodeWidth_ = page_.BarcodeWidth();
     barcodeHeight_ = page_.BarcodeHeight();
@@ -72,9 +79,10 @@ void TPrintAtOnce::DrawBarcode(int x, int y, int barHeight, int moduleWidth, QRg
 
 void TPrintAtOnce::RenderBarcodeImage(const QString& text, int symbology, int barHeight, int moduleWidth,
                                       QRgb colour) {
-    if (!barImage_) return;
-    const QImage symbol =
-        RenderBarcode(SymbologyFromBarId(symbology == 0 ? barId_ : symbology), text, barHeight, moduleWidth, colour);
+    if (!barImage_)
+        return;
+    const QImage symbol = RenderBarcode(SymbologyFromBarId(symbology == 0 ? barId_ : symbology), text,
+                                        barHeight, moduleWidth, colour);
     barcodeWidth_ = symbol.width();
     barcodeHeight_ = symbol.height();
     barImage_->setPixmap(QPixmap::fromImage(symbol));
@@ -93,39 +101,56 @@ QImage TPrintAtOnce::pageToSend() {
 
 void TPrintAtOnce::sendEncoded(QByteArray (*encode)(const QImage&, QRgb)) {
     const QImage page = pageToSend();
-    if (!page.isNull()) WriteRaw(encode(page, kInkColour));
+    if (!page.isNull())
+        WriteRaw(encode(page, kInkColour));
 }
 
-void TPrintAtOnce::SendPage24Pin() { sendEncoded(EscpPage24Pin); }
+void TPrintAtOnce::SendPage24Pin() {
+    sendEncoded(EscpPage24Pin);
+}
 
-void TPrintAtOnce::SendPage9PinFine() { sendEncoded(EscpPage9PinFine); }
+void TPrintAtOnce::SendPage9PinFine() {
+    sendEncoded(EscpPage9PinFine);
+}
 
-void TPrintAtOnce::SendPage9PinFast() { sendEncoded(EscpPage9PinFast); }
+void TPrintAtOnce::SendPage9PinFast() {
+    sendEncoded(EscpPage9PinFast);
+}
 
 void TPrintAtOnce::FeedPaper(int n) {
-    if (n != 0) WriteRaw(EscpFeedPaper(n));
+    if (n != 0)
+        WriteRaw(EscpFeedPaper(n));
 }
 
-void TPrintAtOnce::SetUnidirectional(bool on) { WriteRaw(EscpUnidirectional(on)); }
+void TPrintAtOnce::SetUnidirectional(bool on) {
+    WriteRaw(EscpUnidirectional(on));
+}
 
-void TPrintAtOnce::PrintPinTest(int pins) { WriteRaw(EscpPinTest(pins)); }
+void TPrintAtOnce::PrintPinTest(int pins) {
+    WriteRaw(EscpPinTest(pins));
+}
 
-void TPrintAtOnce::WriteRaw(const QByteArray& bytes) { raw_.Write(bytes); }
+void TPrintAtOnce::WriteRaw(const QByteArray& bytes) {
+    raw_.Write(bytes);
+}
 
-void TPrintAtOnce::FlushRaw() { raw_.Flush(); }
+void TPrintAtOnce::FlushRaw() {
+    raw_.Flush();
+}
 
 void TPrintAtOnce::SelectDriverPrinter() {
     const QString target = UsePrinter();
     switch (targets_.KindOf(target)) {
-    case OutputTargets::Kind::Port:
-        return;
-    case OutputTargets::Kind::Path:
-    case OutputTargets::Kind::Printer:
-        driverTarget_ = target;
-        return;
-    case OutputTargets::Kind::Unknown:
-        if (!targets_.DriverPrinters().isEmpty()) driverTarget_ = targets_.DefaultPrinter();
-        return;
+        case OutputTargets::Kind::Port:
+            return;
+        case OutputTargets::Kind::Path:
+        case OutputTargets::Kind::Printer:
+            driverTarget_ = target;
+            return;
+        case OutputTargets::Kind::Unknown:
+            if (!targets_.DriverPrinters().isEmpty())
+                driverTarget_ = targets_.DefaultPrinter();
+            return;
     }
 }
 
@@ -155,7 +180,8 @@ void TPrintAtOnce::PrintPageByDriver() {
     printer.setDocName(QString::fromLatin1(kDriverJobTitle));
     printer.setFullPage(true);
     if (paperWidth_ > 0 && paperHeight_ > 0) {
-        printer.setPageSize(QPageSize(QSizeF(paperWidth_ / 10.0, paperHeight_ / 10.0), QPageSize::Millimeter));
+        printer.setPageSize(
+            QPageSize(QSizeF(paperWidth_ / 10.0, paperHeight_ / 10.0), QPageSize::Millimeter));
     }
     printer.setPageOrientation(landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -168,7 +194,8 @@ void TPrintAtOnce::PrintPageByDriver() {
     painter.drawImage(QRect(0, 0, page.width() * dpi / ::PageImage::kDotsPerInch,
                             page.height() * dpi / ::PageImage::kDotsPerInch),
                       page);
-    if (!painter.end()) notifyError(QStringLiteral("驱动打印失败：打印作业“%1”没有完成").arg(driverTarget_));
+    if (!painter.end())
+        notifyError(QStringLiteral("驱动打印失败：打印作业“%1”没有完成").arg(driverTarget_));
 }
 
 void TPrintAtOnce::setPaperSize(TPaperSize paper) {
@@ -176,18 +203,23 @@ void TPrintAtOnce::setPaperSize(TPaperSize paper) {
         paperSize_ = paper;
         return;
     }
-    const QSize size = paper == TPaperSize::Default ? printerPaperTenths(driverTarget_) : PaperSizeTenths(paper);
+    const QSize size =
+        paper == TPaperSize::Default ? printerPaperTenths(driverTarget_) : PaperSizeTenths(paper);
     paperSize_ = paper;
     paperWidth_ = size.width();
     paperHeight_ = size.height();
 }
 
 void TPrintAtOnce::setPaperWidth(int tenths) {
-    if (paperSize_ == TPaperSize::Custom) paperWidth_ = tenths;
+    if (paperSize_ == TPaperSize::Custom)
+        paperWidth_ = tenths;
 }
 
 void TPrintAtOnce::setPaperHeight(int tenths) {
-    if (paperSize_ == TPaperSize::Custom) paperHeight_ = tenths;
+    if (paperSize_ == TPaperSize::Custom)
+        paperHeight_ = tenths;
 }
 
-void TPrintAtOnce::notifyError(const QString& text) const { notices_(kNoticeError, text); }
+void TPrintAtOnce::notifyError(const QString& text) const {
+    notices_(kNoticeError, text);
+}

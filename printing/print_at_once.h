@@ -29,7 +29,7 @@ struct PrintAtOnceServices {
 // fatal: ports and files still work.
 class TPrintAtOnce : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit TPrintAtOnce(QObject* parent = nullptr, PrintAtOnceServices services = {});
     // Sends whatever is still buffered.
     ~TPrintAtOnce() override;
@@ -52,7 +52,8 @@ public:
 
     // Page image (positions in tenths of a millimetre; see PageImage).
     void NewPage(int width, int height);
-    void DrawText(int x, int y, QRgb colour, const QString& fontName, const QString& text, int style, int size);
+    void DrawText(int x, int y, QRgb colour, const QString& fontName, const QString& text, int style,
+                  int size);
     void DrawRotatedText(int x, int y, QRgb colour, const QString& fontName, const QString& text, int style,
                          int size, int angle);
     void DrawBox(int x1, int y1, int x2, int y2, QRgb colour);
@@ -101,7 +102,7 @@ public:
 
     static constexpr const char* kDriverJobTitle = "Pz-Driver-Doc";
 
-private:
+  private:
     // The page to send, turned when Page90 is set; null (with an error notice) without a page.
     QImage pageToSend();
     void sendEncoded(QByteArray (*encode)(const QImage&, QRgb));

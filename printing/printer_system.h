@@ -6,7 +6,7 @@
 
 // The installed printers and their spooler, behind an interface so tests can stand in for it.
 class PrinterSystem {
-public:
+  public:
     virtual ~PrinterSystem() = default;
     virtual QStringList Printers() const = 0;
     // The default printer, or "" when there is none.

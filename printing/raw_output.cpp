@@ -15,7 +15,8 @@ RawOutput::~RawOutput() {
 
 void RawOutput::Write(const QByteArray& bytes) {
     timer_->stop();
-    if (pageDone_ && targets_.IsDriverPrinter(target_)) Flush();
+    if (pageDone_ && targets_.IsDriverPrinter(target_))
+        Flush();
     buffer_ += bytes;
     timer_->start();
 }
@@ -23,8 +24,10 @@ void RawOutput::Write(const QByteArray& bytes) {
 void RawOutput::Flush() {
     timer_->stop();
     pageDone_ = false;
-    if (buffer_.isEmpty()) return;
+    if (buffer_.isEmpty())
+        return;
     const QString failure = targets_.Send(target_, buffer_, QString::fromLatin1(kRawJobTitle));
     buffer_.clear();
-    if (!failure.isEmpty() && notices_) notices_(kNoticeError, failure);
+    if (!failure.isEmpty() && notices_)
+        notices_(kNoticeError, failure);
 }

@@ -16,7 +16,7 @@ using NoticeSink = std::function<void(int kind, const QString& text)>;
 // kFlushIdleMillis, or when the next page starts on a printer (each page its own job), or when
 // the buffer is destroyed.
 class RawOutput {
-public:
+  public:
     static constexpr int kFlushIdleMillis = 300;
     static constexpr const char* kRawJobTitle = "PagePrint";
 
@@ -39,7 +39,7 @@ public:
     bool pageDone() const { return pageDone_; }
     const QByteArray& buffered() const { return buffer_; }
 
-private:
+  private:
     const OutputTargets& targets_;
     std::unique_ptr<IdleTimer> timer_;
     NoticeSink notices_;

@@ -10,8 +10,9 @@ const QString kSongFace = QStringLiteral("AR PL UMing CN");
 const QString kFallbackFace = QStringLiteral("WenQuanYi Zen Hei");
 
 bool isSongName(const QString& fontName) {
-    return fontName.isEmpty() || fontName == u"宋体" || fontName.compare(u"SimSun", Qt::CaseInsensitive) == 0 ||
-           fontName == u"新宋体" || fontName.compare(u"NSimSun", Qt::CaseInsensitive) == 0;
+    return fontName.isEmpty() || fontName == u"宋体" ||
+           fontName.compare(u"SimSun", Qt::CaseInsensitive) == 0 || fontName == u"新宋体" ||
+           fontName.compare(u"NSimSun", Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
@@ -25,10 +26,13 @@ void InstallSongFaceMapping() {
             QFont::insertSubstitutions(name, faces);
         }
     }
-    if (QFont::substitutes(kSongFace).isEmpty()) QFont::insertSubstitution(kSongFace, kFallbackFace);
+    if (QFont::substitutes(kSongFace).isEmpty())
+        QFont::insertSubstitution(kSongFace, kFallbackFace);
 }
 
-QString PrintFamily(const QString& fontName) { return isSongName(fontName) ? kSongFace : fontName; }
+QString PrintFamily(const QString& fontName) {
+    return isSongName(fontName) ? kSongFace : fontName;
+}
 
 QFont PrintFont(const QString& fontName, int pixelSize, bool bold, bool italic, bool underline) {
     InstallSongFaceMapping();
@@ -43,4 +47,6 @@ QFont PrintFont(const QString& fontName, int pixelSize, bool bold, bool italic, 
     return font;
 }
 
-QString ResolvedFamily(const QFont& font) { return QFontInfo(font).family(); }
+QString ResolvedFamily(const QFont& font) {
+    return QFontInfo(font).family();
+}

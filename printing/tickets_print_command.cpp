@@ -30,30 +30,35 @@ const QString kUsage = QStringLiteral(
     "--printer and --port send the page as 24-pin ESC/P; --pdf prints it through the driver path;\n"
     "ports map to device files with PrinterPorts/LPT1 ... in the workstation settings (or --settings)\n");
 
-const QStringList kPageOutputs{QStringLiteral("png"),    QStringLiteral("escp24"),  QStringLiteral("escp9fine"),
-                               QStringLiteral("escp9fast"), QStringLiteral("pdf"), QStringLiteral("printer"),
+const QStringList kPageOutputs{QStringLiteral("png"),       QStringLiteral("escp24"),
+                               QStringLiteral("escp9fine"), QStringLiteral("escp9fast"),
+                               QStringLiteral("pdf"),       QStringLiteral("printer"),
                                QStringLiteral("port")};
 
 class Invocation {
-public:
+  public:
     explicit Invocation(QTextStream& errors) : errors_(errors) {
         for (const char* name : {"type", "data", "module", "height", "png", "width", "font", "item", "escp24",
                                  "escp9fine", "escp9fast", "pdf", "printer", "port", "settings"}) {
-            parser_.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+            parser_.addOption(
+                QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
         }
         parser_.addPositionalArgument(QStringLiteral("command"), QString());
     }
 
     int run(const QStringList& arguments) {
-        if (!parser_.parse(QStringList{QStringLiteral("tickets-print")} + arguments)) return bad(parser_.errorText());
+        if (!parser_.parse(QStringList{QStringLiteral("tickets-print")} + arguments))
+            return bad(parser_.errorText());
         const QStringList commands = parser_.positionalArguments();
-        if (commands == QStringList{QStringLiteral("barcode")}) return barcode();
-        if (commands == QStringList{QStringLiteral("page")}) return page();
+        if (commands == QStringList{QStringLiteral("barcode")})
+            return barcode();
+        if (commands == QStringList{QStringLiteral("page")})
+            return page();
         return bad(commands.isEmpty() ? QStringLiteral("no command given")
                                       : QStringLiteral("unknown command \"%1\"").arg(commands.join(u' ')));
     }
 
-private:
+  private:
     int bad(const QString& message) {
         errors_ << "tickets-print: " << message << "\n" << kUsage;
         return kBadArguments;
@@ -68,7 +73,8 @@ private:
     std::optional<int> number(const char* name, std::optional<int> fallback, int minimum) {
         const QString option = QString::fromLatin1(name);
         if (!parser_.isSet(option)) {
-            if (!fallback) problem_ = QStringLiteral("--%1 is required").arg(option);
+            if (!fallback)
+                problem_ = QStringLiteral("--%1 is required").arg(option);
             return fallback;
         }
         bool ok = false;
@@ -87,26 +93,33 @@ private:
         const std::optional<int> type = number("type", std::nullopt, 1);
         const std::optional<int> module = number("module", 2, 1);
         const std::optional<int> height = number("height", 60, 1);
-        if (!type || !module || !height) return bad(problem_);
-        if (*type > 7) return bad(QStringLiteral("--type must be 1 to 7"));
-        if (!parser_.isSet(QStringLiteral("data"))) return bad(QStringLiteral("--data is required"));
-        if (!parser_.isSet(QStringLiteral("png"))) return bad(QStringLiteral("--png is required"));
-        const QImage symbol = RenderBarcode(SymbologyFromBarId(*type), parser_.value(QStringLiteral("data")), *height,
-                                            *module, kBlackColour);
+        if (!type || !module || !height)
+            return bad(problem_);
+        if (*type > 7)
+            return bad(QStringLiteral("--type must be 1 to 7"));
+        if (!parser_.isSet(QStringLiteral("data")))
+            return bad(QStringLiteral("--data is required"));
+        if (!parser_.isSet(QStringLiteral("png")))
+            return bad(QStringLiteral("--png is required"));
+        const QImage symbol = RenderBarcode(SymbologyFromBarId(*type), parser_.value(QStringLiteral("data")),
+                                            *height, *module, kBlackColour);
         return savePng(symbol, parser_.value(QStringLiteral("png")));
     }
 
     int savePng(const QImage& image, const QString& file) {
-        return image.save(file, "PNG") ? kDone : failed(QStringLiteral("cannot write the picture %1").arg(file));
+        return image.save(file, "PNG") ? kDone
+                                       : failed(QStringLiteral("cannot write the picture %1").arg(file));
     }
 
     std::optional<QString> chosenOutput() {
         QStringList chosen;
         for (const QString& output : kPageOutputs) {
-            if (parser_.isSet(output)) chosen << output;
+            if (parser_.isSet(output))
+                chosen << output;
         }
         if (chosen.size() != 1) {
-            problem_ = QStringLiteral("give exactly one output of --%1").arg(kPageOutputs.join(QStringLiteral(", --")));
+            problem_ = QStringLiteral("give exactly one output of --%1")
+                           .arg(kPageOutputs.join(QStringLiteral(", --")));
             return std::nullopt;
         }
         return chosen.first();
@@ -115,14 +128,17 @@ private:
     int page() {
         const std::optional<int> width = number("width", std::nullopt, 1);
         const std::optional<int> height = number("height", std::nullopt, 1);
-        if (!width || !height) return bad(problem_);
+        if (!width || !height)
+            return bad(problem_);
         const std::optional<QString> output = chosenOutput();
-        if (!output) return bad(problem_);
+        if (!output)
+            return bad(problem_);
         std::vector<PageItem> items;
         for (const QString& spec : parser_.values(QStringLiteral("item"))) {
             QString error;
             const std::optional<PageItem> item = ParsePageItem(spec, error);
-            if (!item) return bad(error);
+            if (!item)
+                return bad(error);
             items.push_back(*item);
         }
         std::unique_ptr<Settings> settings;
@@ -139,19 +155,25 @@ private:
             errors_ << "tickets-print: " << text << "\n";
         };
         TPrintAtOnce engine(nullptr, std::move(services));
-        if (parser_.isSet(QStringLiteral("font"))) engine.setFontName(parser_.value(QStringLiteral("font")));
+        if (parser_.isSet(QStringLiteral("font")))
+            engine.setFontName(parser_.value(QStringLiteral("font")));
         const bool toDriver = *output == u"png" || *output == u"pdf";
         engine.NewPage(*width, *height);
-        for (const PageItem& item : items) DrawPageItem(engine, item, toDriver ? kBlackColour : kInkColour);
+        for (const PageItem& item : items)
+            DrawPageItem(engine, item, toDriver ? kBlackColour : kInkColour);
         const QString target = parser_.value(*output);
-        if (*output == u"png") return savePng(engine.PageImage(), target);
-        if (*output == u"pdf") return printPdf(engine, target, *width, *height, outputFailed);
-        if (*output == u"printer" || *output == u"port") return printRaw(engine, *output, target, outputFailed);
+        if (*output == u"png")
+            return savePng(engine.PageImage(), target);
+        if (*output == u"pdf")
+            return printPdf(engine, target, *width, *height, outputFailed);
+        if (*output == u"printer" || *output == u"port")
+            return printRaw(engine, *output, target, outputFailed);
         return writeEscp(engine.PageImage(), *output, target);
     }
 
     int printPdf(TPrintAtOnce& engine, const QString& file, int width, int height, const bool& outputFailed) {
-        if (!file.startsWith(u'/')) return bad(QStringLiteral("--pdf needs an absolute path"));
+        if (!file.startsWith(u'/'))
+            return bad(QStringLiteral("--pdf needs an absolute path"));
         engine.setUsePrinter(file);
         engine.SelectDriverPrinter();
         engine.setPaperSize(TPaperSize::Custom);
@@ -161,13 +183,15 @@ private:
         return outputFailed ? kOutputFailed : kDone;
     }
 
-    int printRaw(TPrintAtOnce& engine, const QString& output, const QString& target, const bool& outputFailed) {
+    int printRaw(TPrintAtOnce& engine, const QString& output, const QString& target,
+                 const bool& outputFailed) {
         if (output == u"printer" && !engine.DriverPrinters().contains(target)) {
             return bad(QStringLiteral("\"%1\" is not an installed printer (installed: %2)")
                            .arg(target, engine.DriverPrinters().join(QStringLiteral(", "))));
         }
         if (output == u"port" && !TPrintAtOnce::Ports().contains(target, Qt::CaseInsensitive)) {
-            return bad(QStringLiteral("--port must be one of %1").arg(TPrintAtOnce::Ports().join(QStringLiteral(", "))));
+            return bad(QStringLiteral("--port must be one of %1")
+                           .arg(TPrintAtOnce::Ports().join(QStringLiteral(", "))));
         }
         engine.setUsePrinter(output == u"port" ? target.toUpper() : target);
         engine.SendPage24Pin();
@@ -193,4 +217,6 @@ private:
 
 }  // namespace
 
-int RunTicketsPrint(const QStringList& arguments, QTextStream& errors) { return Invocation(errors).run(arguments); }
+int RunTicketsPrint(const QStringList& arguments, QTextStream& errors) {
+    return Invocation(errors).run(arguments);
+}

@@ -57,7 +57,10 @@ void BM_BarcodeOursAgainstZint(benchmark::State& state) {
     const double elapsed = ThreadCpuSeconds() - start;
     const double ours = elapsed / static_cast<double>(state.iterations());
     const double zint = zintSecondsPerSymbol(c, state.iterations());
-    state.SetLabel(QStringLiteral("%1 %2").arg(static_cast<int>(c.ours)).arg(QString::fromLatin1(c.ourText)).toStdString());
+    state.SetLabel(QStringLiteral("%1 %2")
+                       .arg(static_cast<int>(c.ours))
+                       .arg(QString::fromLatin1(c.ourText))
+                       .toStdString());
     state.counters["ours_ns"] = ours * 1e9;
     state.counters["zint_ns"] = zint * 1e9;
     state.counters["zint_over_ours"] = zint / ours;

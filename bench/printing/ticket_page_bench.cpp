@@ -2,7 +2,6 @@
 // needs to print that page at its rated speed.
 #include <benchmark/benchmark.h>
 
-
 #include "bench/printing/thread_cpu_time.h"
 #include "printing/escp.h"
 #include "printing/page_image.h"

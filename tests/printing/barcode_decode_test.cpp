@@ -21,10 +21,12 @@ QString decodeWithZbar(const QImage& symbol) {
     QPainter(&paper).drawImage(kPaperMargin, kPaperMargin, symbol);
     QTemporaryDir folder;
     const QString png = folder.filePath(QStringLiteral("symbol.png"));
-    if (!paper.save(png)) return QStringLiteral("<cannot write %1>").arg(png);
+    if (!paper.save(png))
+        return QStringLiteral("<cannot write %1>").arg(png);
     QProcess zbar;
     zbar.start(QStringLiteral(ZBARIMG_PROGRAM), {QStringLiteral("--raw"), QStringLiteral("-q"), png});
-    if (!zbar.waitForFinished(30000)) return QStringLiteral("<zbarimg did not run: %1>").arg(zbar.errorString());
+    if (!zbar.waitForFinished(30000))
+        return QStringLiteral("<zbarimg did not run: %1>").arg(zbar.errorString());
     return QString::fromUtf8(zbar.readAllStandardOutput()).trimmed();
 }
 
@@ -63,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
 // Every Code 128 symbol value, and every EAN first digit (each selects its own L/G parity).
 TEST(DecodeWithZbar, EveryCode128ValueAndEveryEanParityReadsBack) {
     QString allPairs;
-    for (int value = 0; value < 100; ++value) allPairs += QString::number(value).rightJustified(2, u'0');
+    for (int value = 0; value < 100; ++value)
+        allPairs += QString::number(value).rightJustified(2, u'0');
     EXPECT_EQ(decodeWithZbar(RenderBarcode(Symbology::Code128C, allPairs, 60, 2, kBlackColour)), allPairs);
     for (int first = 0; first <= 9; ++first) {
         const QString text = QString::number(first) + QStringLiteral("98765432109");

@@ -13,7 +13,8 @@ namespace {
 
 QByteArray bytes(std::initializer_list<int> values) {
     QByteArray out;
-    for (int v : values) out += static_cast<char>(v);
+    for (int v : values)
+        out += static_cast<char>(v);
     return out;
 }
 
@@ -25,7 +26,8 @@ QImage blankPage(int width, int height) {
 
 QImage pageWithDots(int width, int height, std::initializer_list<QPoint> dots) {
     QImage page = blankPage(width, height);
-    for (QPoint dot : dots) page.setPixel(dot, kInkColour);
+    for (QPoint dot : dots)
+        page.setPixel(dot, kInkColour);
     return page;
 }
 
@@ -55,8 +57,8 @@ TEST(Escp24Pin, PageLowerThanOneBandSendsOnlyTheCarriageReturn) {
 TEST(Escp24Pin, SingleDotIsTheTopBitOfItsColumn) {
     // Row 1, column 1 is the first data byte's bit 7; the page is exactly one band (rows 1-24 of a
     // 25-row page), so the last-band feed is 25 mod 24 = 1.
-    const QByteArray expected = kCr + bytes({27, '*', 39, 2, 0}) + bytes({0x80, 0, 0, 0, 0, 0}) + kCr +
-                                bytes({27, 'J', 1});
+    const QByteArray expected =
+        kCr + bytes({27, '*', 39, 2, 0}) + bytes({0x80, 0, 0, 0, 0, 0}) + kCr + bytes({27, 'J', 1});
     EXPECT_EQ(EscpPage24Pin(pageWithDots(3, 25, {{1, 1}}), kInkColour), expected);
 }
 
@@ -74,15 +76,16 @@ TEST(Escp24Pin, RowsPastTheBottomOfTheImageReadAsBlank) {
     pixels[kWidth * 47 + 1] = kInkColour;
     const QImage page(reinterpret_cast<const uchar*>(pixels.data()), kWidth, kHeight, kWidth * 4,
                       QImage::Format_RGB32);
-    const QByteArray expected = kCr + bytes({27, 'J', 24}) + bytes({27, '*', 39, 1, 0}) + bytes({0, 0, 0x02}) + kCr;
+    const QByteArray expected =
+        kCr + bytes({27, 'J', 24}) + bytes({27, '*', 39, 1, 0}) + bytes({0, 0, 0x02}) + kCr;
     EXPECT_EQ(EscpPage24Pin(page, kInkColour), expected);
 }
 
 TEST(Escp24Pin, BlankBandsStillFeedTheirPaper) {
     // Three bands, only the third holds a dot: the first two send no graphics but keep their feed,
     // so the page keeps its length.
-    const QByteArray expected = kCr + bytes({27, 'J', 24}) + bytes({27, 'J', 24}) + bytes({27, '*', 39, 1, 0}) +
-                                bytes({0x80, 0, 0}) + kCr + bytes({27, 'J', 2});
+    const QByteArray expected = kCr + bytes({27, 'J', 24}) + bytes({27, 'J', 24}) +
+                                bytes({27, '*', 39, 1, 0}) + bytes({0x80, 0, 0}) + kCr + bytes({27, 'J', 2});
     EXPECT_EQ(EscpPage24Pin(pageWithDots(2, 74, {{1, 49}}), kInkColour), expected);
 }
 
@@ -115,7 +118,8 @@ TEST(Escp24Pin, TicketWithBlankBandsPrintsAsThePage) {
     QSet<QPoint> expected;
     for (int y = 1; y <= bands * 24 && y < page.height(); ++y) {
         for (int x = 1; x < page.width(); ++x) {
-            if (page.pixel(x, y) == kInkColour) expected.insert({x - 1, y - 1});
+            if (page.pixel(x, y) == kInkColour)
+                expected.insert({x - 1, y - 1});
         }
     }
     EXPECT_EQ(printer.dots(), expected);
@@ -133,7 +137,8 @@ TEST(Escp9PinFine, OddRowsFeedOneThenEvenRows) {
 TEST(Escp9PinFine, BlankBandsAreSentAndBandsFeedFifteen) {
     const QByteArray blankBand =
         bytes({27, '*', 1, 1, 0, 0}) + kCr + bytes({27, 'J', 1}) + bytes({27, '*', 1, 1, 0, 0}) + kCr;
-    EXPECT_EQ(EscpPage9PinFine(blankPage(2, 32), kInkColour), kCr + blankBand + bytes({27, 'J', 15}) + blankBand);
+    EXPECT_EQ(EscpPage9PinFine(blankPage(2, 32), kInkColour),
+              kCr + blankBand + bytes({27, 'J', 15}) + blankBand);
 }
 
 TEST(Escp9PinFast, UpperHalfFeedSixteenLowerHalf) {

@@ -10,18 +10,18 @@
 
 // Time that moves only when a test says so; the engine's flush timer runs on it.
 class FakeClock {
-public:
+  public:
     int now() const { return now_; }
     void advance(int millis);
 
-private:
+  private:
     friend class FakeIdleTimer;
     int now_ = 0;
     std::vector<class FakeIdleTimer*> timers_;
 };
 
 class FakeIdleTimer final : public IdleTimer {
-public:
+  public:
     FakeIdleTimer(FakeClock& clock, int intervalMillis) : clock_(clock), interval_(intervalMillis) {
         clock_.timers_.push_back(this);
     }
@@ -35,11 +35,12 @@ public:
     void fireIfDue() {
         if (deadline_ && *deadline_ <= clock_.now()) {
             deadline_.reset();
-            if (callback_) callback_();
+            if (callback_)
+                callback_();
         }
     }
 
-private:
+  private:
     FakeClock& clock_;
     int interval_;
     std::optional<int> deadline_;
@@ -48,7 +49,8 @@ private:
 
 inline void FakeClock::advance(int millis) {
     now_ += millis;
-    for (FakeIdleTimer* timer : std::vector<FakeIdleTimer*>(timers_)) timer->fireIfDue();
+    for (FakeIdleTimer* timer : std::vector<FakeIdleTimer*>(timers_))
+        timer->fireIfDue();
 }
 
 struct RawJob {
@@ -59,7 +61,7 @@ struct RawJob {
 
 // Installed printers that record their raw jobs instead of printing them.
 class FakePrinterSystem final : public PrinterSystem {
-public:
+  public:
     QStringList printers;
     QString defaultPrinter;
     QString failure;
@@ -68,7 +70,8 @@ public:
     QStringList Printers() const override { return printers; }
     QString DefaultPrinter() const override { return defaultPrinter; }
     QString SubmitRawJob(const QString& printer, const QString& title, const QByteArray& bytes) override {
-        if (!failure.isEmpty()) return failure;
+        if (!failure.isEmpty())
+            return failure;
         jobs.push_back({printer, title, bytes});
         return {};
     }

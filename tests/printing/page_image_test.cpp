@@ -12,7 +12,8 @@ namespace {
 QSet<QRgb> coloursIn(const QImage& image, const QRect& area) {
     QSet<QRgb> colours;
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) colours.insert(image.pixel(x, y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            colours.insert(image.pixel(x, y));
     }
     return colours;
 }
@@ -20,14 +21,17 @@ QSet<QRgb> coloursIn(const QImage& image, const QRect& area) {
 int inkPixels(const QImage& image) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == kInkColour ? 1 : 0;
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == kInkColour ? 1 : 0;
     }
     return count;
 }
 
 TEST(PageImage, TenthsOfAMillimetreBecomePixelsAt180Dpi) {
-    const std::pair<int, int> cases[] = {{0, 0}, {1, 1}, {10, 7}, {100, 71}, {300, 213}, {1200, 850}, {2100, 1488}};
-    for (auto [tenths, pixels] : cases) EXPECT_EQ(PageImage::PixelsFromTenths(tenths), pixels) << tenths;
+    const std::pair<int, int> cases[] = {{0, 0},     {1, 1},      {10, 7},     {100, 71},
+                                         {300, 213}, {1200, 850}, {2100, 1488}};
+    for (auto [tenths, pixels] : cases)
+        EXPECT_EQ(PageImage::PixelsFromTenths(tenths), pixels) << tenths;
 }
 
 TEST(PageImage, NewPageIsWhiteAndDrawingWithoutOneStartsADefaultPage) {

@@ -13,7 +13,7 @@
 namespace {
 
 class PreviewTest : public testing::Test {
-protected:
+  protected:
     PreviewTest() {
         PrintAtOnceServices services;
         services.printers = &printers;
@@ -42,10 +42,12 @@ TEST_F(PreviewTest, ShowsThePageAndZoomsInStepsOfOneAndAHalf) {
 TEST_F(PreviewTest, ZoomStopsAtItsLimits) {
     engine->NewPage(20, 20);  // 14 × 14 pixels, so zooming in reaches the factor limit
     TPreviewAtOnceForm form(*engine);
-    while (form.ZoomInButton()->isEnabled()) form.ZoomInButton()->click();
+    while (form.ZoomInButton()->isEnabled())
+        form.ZoomInButton()->click();
     EXPECT_GE(form.zoom(), PreviewZoom::kLargest);
     EXPECT_LT(form.zoom(), PreviewZoom::kLargest * PreviewZoom::kStep);
-    while (form.ZoomOutButton()->isEnabled()) form.ZoomOutButton()->click();
+    while (form.ZoomOutButton()->isEnabled())
+        form.ZoomOutButton()->click();
     EXPECT_LE(form.zoom(), PreviewZoom::kSmallest);
     EXPECT_EQ(form.Image1()->pixmap().size(), QSize(1, 1));
 }
@@ -53,7 +55,8 @@ TEST_F(PreviewTest, ZoomStopsAtItsLimits) {
 TEST_F(PreviewTest, LargePagesStopZoomingBeforeThePictureGetsHuge) {
     engine->NewPage(1200, 300);
     TPreviewAtOnceForm form(*engine);
-    while (form.ZoomInButton()->isEnabled()) form.ZoomInButton()->click();
+    while (form.ZoomInButton()->isEnabled())
+        form.ZoomInButton()->click();
     EXPECT_LE(form.Image1()->pixmap().width(), PreviewZoom::kLargestPicture);
     EXPECT_LT(form.zoom(), PreviewZoom::kLargest);
 }

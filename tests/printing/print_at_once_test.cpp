@@ -21,7 +21,7 @@ struct Notice {
 
 // An engine on a fake clock and fake printers, with port LPT2 mapped to a file.
 class PrintAtOnceTest : public testing::Test {
-protected:
+  protected:
     PrintAtOnceTest() : settings(folder.filePath(QStringLiteral("Tickets.conf"))) {
         printers.printers = {QStringLiteral("Counter-24pin"), QStringLiteral("Office-Laser")};
         printers.defaultPrinter = QStringLiteral("Office-Laser");
@@ -65,11 +65,13 @@ TEST(OutputTargets, PortsMapToDeviceFilesUnlessTheWorkstationSaysOtherwise) {
         {"LPT1", "/dev/lp0"}, {"LPT3", "/dev/lp2"}, {"COM1", "/dev/ttyS0"}, {"com3", "/dev/ttyS2"}};
     FakePrinterSystem printers;
     const OutputTargets unmapped(printers, nullptr);
-    for (auto [port, device] : defaults) EXPECT_EQ(unmapped.PortDevice(QString::fromLatin1(port)), QString::fromLatin1(device));
+    for (auto [port, device] : defaults)
+        EXPECT_EQ(unmapped.PortDevice(QString::fromLatin1(port)), QString::fromLatin1(device));
 
     QTemporaryDir folder;
     Settings settings(folder.filePath(QStringLiteral("Tickets.conf")));
-    settings.setLocalValue(OutputTargets::PortSettingKey(QStringLiteral("lpt1")), QStringLiteral("/dev/usb/lp0"));
+    settings.setLocalValue(OutputTargets::PortSettingKey(QStringLiteral("lpt1")),
+                           QStringLiteral("/dev/usb/lp0"));
     const OutputTargets mapped(printers, &settings);
     EXPECT_EQ(mapped.PortDevice(QStringLiteral("LPT1")), u"/dev/usb/lp0");
     EXPECT_EQ(mapped.PortDevice(QStringLiteral("LPT2")), u"/dev/lp1");
@@ -141,7 +143,8 @@ TEST_F(PrintAtOnceTest, FailuresEmptyTheBufferAndSayWhatFailed) {
                            folder.filePath(QStringLiteral("missing/ttyS2")));
     const Case cases[] = {
         {QStringLiteral("COM3"), {}, QStringLiteral("missing/ttyS2")},
-        {QStringLiteral("Counter-24pin"), QStringLiteral("printer is stopped"), QStringLiteral("printer is stopped")},
+        {QStringLiteral("Counter-24pin"), QStringLiteral("printer is stopped"),
+         QStringLiteral("printer is stopped")},
         {QStringLiteral("NoSuchPrinter"), {}, QStringLiteral("NoSuchPrinter")},
     };
     for (const Case& c : cases) {
@@ -216,7 +219,8 @@ TEST_F(PrintAtOnceTest, DriverPrintingToAFileWritesAPdfTitledPzDriverDoc) {
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     // The document title is written as UTF-16BE text with its byte order mark.
     QByteArray title("\xFE\xFF");
-    for (char c : QByteArray("Pz-Driver-Doc")) title += QByteArray(1, '\0') + c;
+    for (char c : QByteArray("Pz-Driver-Doc"))
+        title += QByteArray(1, '\0') + c;
     EXPECT_TRUE(bytes.contains(title));
 }
 
@@ -274,7 +278,8 @@ TEST_F(PrintAtOnceTest, DrawBarcodeUsesBarIdAndReportsItsBox) {
     engine->NewPage(1200, 300);
     engine->setBarId(9);
     engine->DrawBarcode(0, 0, 30, 1, kInkColour, QStringLiteral("ATU800301"));
-    EXPECT_EQ(engine->BarcodeWidth(), static_cast<int>(BarcodeModules(Symbology::Code39, u"ATU800301").size()));
+    EXPECT_EQ(engine->BarcodeWidth(),
+              static_cast<int>(BarcodeModules(Symbology::Code39, u"ATU800301").size()));
     EXPECT_EQ(engine->LastBox(), QRect(0, 0, engine->BarcodeWidth(), 30));
     EXPECT_EQ(engine->BarcodeHeight(), 30);
 }

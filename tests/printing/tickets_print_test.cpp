@@ -59,8 +59,8 @@ QImage expectedTicket(QRgb colour) {
 TEST(TicketsPrint, PageToEscp24IsTheEncodedTicket) {
     QTemporaryDir folder;
     const QString out = folder.filePath(QStringLiteral("out.bin"));
-    const ToolRun run = ticketsPrint(QStringList{"page", "--width", "1200", "--height", "300"} + kTicketItems +
-                                 QStringList{"--escp24", out});
+    const ToolRun run = ticketsPrint(QStringList{"page", "--width", "1200", "--height", "300"} +
+                                     kTicketItems + QStringList{"--escp24", out});
     ASSERT_EQ(run.status, 0) << run.errors.toStdString();
     const QByteArray bytes = fileBytes(out);
     EXPECT_EQ(bytes, EscpPage24Pin(expectedTicket(kInkColour), kInkColour));
@@ -83,8 +83,8 @@ TEST(TicketsPrint, PortOutputGoesToTheMappedDevice) {
     const QString ini = folder.filePath(QStringLiteral("Tickets.conf"));
     const QString device = folder.filePath(QStringLiteral("lp0"));
     Settings(ini).setLocalValue(OutputTargets::PortSettingKey(QStringLiteral("LPT1")), device);
-    const ToolRun run = ticketsPrint(QStringList{"page", "--width", "1200", "--height", "300"} + kTicketItems +
-                                 QStringList{"--port", "lpt1", "--settings", ini});
+    const ToolRun run = ticketsPrint(QStringList{"page", "--width", "1200", "--height", "300"} +
+                                     kTicketItems + QStringList{"--port", "lpt1", "--settings", ini});
     ASSERT_EQ(run.status, 0) << run.errors.toStdString();
     EXPECT_EQ(fileBytes(device), EscpPage24Pin(expectedTicket(kInkColour), kInkColour));
 }
@@ -92,8 +92,8 @@ TEST(TicketsPrint, PortOutputGoesToTheMappedDevice) {
 TEST(TicketsPrint, BarcodePngIsTheSymbolItself) {
     QTemporaryDir folder;
     const QString png = folder.filePath(QStringLiteral("code.png"));
-    const ToolRun run = ticketsPrint({"barcode", "--type", "6", "--data", "1234567", "--module", "3", "--height", "40",
-                                  "--png", png});
+    const ToolRun run = ticketsPrint(
+        {"barcode", "--type", "6", "--data", "1234567", "--module", "3", "--height", "40", "--png", png});
     ASSERT_EQ(run.status, 0) << run.errors.toStdString();
     EXPECT_EQ(QImage(png).size(), QSize(81 * 3, 40));
 }
@@ -104,12 +104,14 @@ TEST(TicketsPrint, BadArgumentsSayWhatIsWrong) {
         {{"print"}, "unknown command \"print\""},
         {{"barcode", "--type", "8", "--data", "1", "--png", "/tmp/x.png"}, "--type must be 1 to 7"},
         {{"barcode", "--type", "3", "--png", "/tmp/x.png"}, "--data is required"},
-        {{"barcode", "--type", "3", "--data", "1", "--module", "wide", "--png", "/tmp/x.png"}, "--module must be"},
+        {{"barcode", "--type", "3", "--data", "1", "--module", "wide", "--png", "/tmp/x.png"},
+         "--module must be"},
         {{"page", "--height", "300", "--png", "/tmp/x.png"}, "--width is required"},
         {{"page", "--width", "1200", "--height", "300"}, "give exactly one output"},
         {{"page", "--width", "1200", "--height", "300", "--png", "/tmp/a.png", "--escp24", "/tmp/b"},
          "give exactly one output"},
-        {{"page", "--width", "1200", "--height", "300", "--item", "TXT 1 2 3", "--png", "/tmp/x.png"}, "the kind must"},
+        {{"page", "--width", "1200", "--height", "300", "--item", "TXT 1 2 3", "--png", "/tmp/x.png"},
+         "the kind must"},
         {{"page", "--width", "1200", "--height", "300", "--item", "BAR 1 2 3 4 9 12", "--png", "/tmp/x.png"},
          "type must be 1 to 7"},
         {{"page", "--width", "1200", "--height", "300", "--item", "STR 1 2 x 0 text", "--png", "/tmp/x.png"},
@@ -117,8 +119,10 @@ TEST(TicketsPrint, BadArgumentsSayWhatIsWrong) {
         {{"page", "--width", "1200", "--height", "300", "--item", "BOX 1 2 3", "--png", "/tmp/x.png"},
          "BOX takes 4 numbers"},
         {{"page", "--width", "1200", "--height", "300", "--port", "LPT9"}, "--port must be one of"},
-        {{"page", "--width", "1200", "--height", "300", "--printer", "NoSuchPrinter"}, "not an installed printer"},
-        {{"page", "--width", "1200", "--height", "300", "--colour", "red", "--png", "/tmp/x.png"}, "Unknown option"},
+        {{"page", "--width", "1200", "--height", "300", "--printer", "NoSuchPrinter"},
+         "not an installed printer"},
+        {{"page", "--width", "1200", "--height", "300", "--colour", "red", "--png", "/tmp/x.png"},
+         "Unknown option"},
     };
     for (const auto& [arguments, message] : cases) {
         const ToolRun run = ticketsPrint(arguments);
@@ -128,7 +132,8 @@ TEST(TicketsPrint, BadArgumentsSayWhatIsWrong) {
 }
 
 TEST(TicketsPrint, UnwritableOutputFails) {
-    const ToolRun run = ticketsPrint({"page", "--width", "100", "--height", "100", "--escp24", "/nonexistent/dir/out.bin"});
+    const ToolRun run =
+        ticketsPrint({"page", "--width", "100", "--height", "100", "--escp24", "/nonexistent/dir/out.bin"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.errors.contains(u"/nonexistent/dir/out.bin")) << run.errors.toStdString();
 }
