@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
+#include "printing/cups_printer_system.h"
 #include "printing/escp.h"
 #include "shell/notice.h"
 #include "shell/settings.h"
@@ -78,6 +79,13 @@ TEST(OutputTargets, PortsMapToDeviceFilesUnlessTheWorkstationSaysOtherwise) {
     EXPECT_EQ(mapped.KindOf(QStringLiteral("lpt2")), OutputTargets::Kind::Port);
     EXPECT_EQ(mapped.KindOf(QStringLiteral("/tmp/ticket.prn")), OutputTargets::Kind::Path);
     EXPECT_EQ(mapped.KindOf(QStringLiteral("Somewhere")), OutputTargets::Kind::Unknown);
+}
+
+TEST(CupsPrinterSystem, JobForAPrinterThatDoesNotExistIsRefusedWithAReason) {
+    CupsPrinterSystem cups;
+    const QString missing = QStringLiteral("No-Such-Printer-For-Tickets");
+    ASSERT_FALSE(cups.Printers().contains(missing));
+    EXPECT_FALSE(cups.SubmitRawJob(missing, QStringLiteral("PagePrint"), "\r").isEmpty());
 }
 
 TEST_F(PrintAtOnceTest, NoInstalledPrinterIsNotFatalAndPortsStillWork) {
