@@ -19,6 +19,7 @@ void TcpAppServer::connectTo(const QString& host, quint16 port) {
 void TcpAppServer::disconnectFromServer() {
     socket_.abort();
     reader_ = wire::FrameReader();
+    connectionOpen_ = false;
 }
 
 bool TcpAppServer::isConnected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
@@ -33,6 +34,7 @@ void TcpAppServer::ensureConnected() {
         socket_.abort();
         throw ServerError::connectionLost(QStringLiteral("cannot reach %1: %2").arg(peerName(), why));
     }
+    connectionOpen_ = true;
     emit connected();
 }
 
@@ -41,11 +43,12 @@ void TcpAppServer::dropAndThrowLost(const QString& why) {
     throw ServerError::connectionLost(QStringLiteral("connection to %1 lost: %2").arg(peerName(), why));
 }
 
-// A peer that closed while we were idle is only noticed when the socket is polled; noticing it
-// before sending means the drop is reported without the request having been sent.
+// A connection that closed since the last call (noticed by the event loop, or now by polling the
+// socket) is reported before anything is sent, so the caller knows the request did not go out and
+// that the server's session, with its login and locks, is gone.
 void TcpAppServer::throwIfDropped() {
-    if (socket_.waitForReadyRead(0)) reader_.append(socket_.readAll());
-    if (!isConnected()) dropAndThrowLost(socket_.errorString());
+    if (isConnected() && socket_.waitForReadyRead(0)) reader_.append(socket_.readAll());
+    if (connectionOpen_ && !isConnected()) dropAndThrowLost(QStringLiteral("the connection was closed"));
 }
 
 wire::FrameReader::Frame TcpAppServer::awaitFrame(const QString& method, const QDeadlineTimer& deadline) {
@@ -66,11 +69,8 @@ wire::FrameReader::Frame TcpAppServer::awaitFrame(const QString& method, const Q
 }
 
 QCborValue TcpAppServer::call(const QString& method, const QCborArray& args) {
-    if (isConnected()) {
-        throwIfDropped();
-    } else {
-        ensureConnected();
-    }
+    throwIfDropped();
+    ensureConnected();
     const QDeadlineTimer deadline(timeout_);
     const wire::Request request{++lastRequestId_, method, args};
     socket_.write(wire::encodeFrame(request.toCbor()));

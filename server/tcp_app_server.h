@@ -47,5 +47,6 @@ private:
     QString host_;
     quint16 port_ = 0;
     qint64 lastRequestId_ = 0;
+    bool connectionOpen_ = false;  // connected, and no drop reported since
     std::chrono::milliseconds timeout_ = kDefaultTimeout;
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTcpServer>
 
@@ -204,6 +205,26 @@ TEST(TcpAppServer, ADroppedServerIsReportedOnceAndReachedAgainAfterItRestarts) {
     EXPECT_THROW(server.ExeSql1(QStringLiteral("delete 站台")), ServerError);
     server.Login(ServerFixture::kAdminCode, ServerFixture::kAdminPassword);
     EXPECT_EQ(server.ExeSql1(QStringLiteral("delete 站台")), 0);
+}
+
+TEST(TcpAppServer, APeerThatNeverAnswersTimesOutAndIsDropped) {
+    QTcpServer silent;  // the kernel completes the connection; nobody ever answers on it
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    TcpAppServer server;
+    server.setTimeout(std::chrono::milliseconds(300));
+    server.connectTo(QStringLiteral("127.0.0.1"), silent.serverPort());
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        server.GetVer();
+        FAIL() << "a call without an answer returned";
+    } catch (const ServerError& e) {
+        EXPECT_EQ(e.kind(), ServerError::Kind::TimedOut);
+        EXPECT_TRUE(e.isConnectionFailure());
+    }
+    EXPECT_GE(clock.elapsed(), 250);
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_FALSE(server.isConnected());
 }
 
 TEST(TcpAppServer, NoServerChosenOrNoneListeningIsAConnectionFailure) {
