@@ -111,6 +111,7 @@ bool TForm1::runLogin() {
 void TForm1::Timer1Timer() {
     Timer1.stop();
     startupRan_ = true;
+    showMaximized();
     setEnabled(false);
     if (!runLogin()) {
         prompter_.error(QStringLiteral("密码不正确!您不能运行本程序."));

@@ -66,7 +66,10 @@ NoticeWindow::NoticeWindow(int kind, const QString& text)
     QFont bold = caption->font();
     bold.setBold(true);
     caption->setFont(bold);
-    auto* body = new QLabel(text, this);
+    // Texts from the server break lines with CR LF or a bare CR.
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    auto* body = new QLabel(lines, this);
     body->setObjectName(QStringLiteral("text"));
     body->setWordWrap(true);
     body->setTextFormat(Qt::PlainText);
