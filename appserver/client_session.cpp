@@ -13,7 +13,9 @@ ClientSession::ClientSession(qintptr socketDescriptor, quint64 clientId, ServerC
     connect(&leaseTimer_, &QTimer::timeout, this, &ClientSession::expireLease);
 }
 
-ClientSession::~ClientSession() { close(); }
+ClientSession::~ClientSession() {
+    close();
+}
 
 void ClientSession::start() {
     socket_ = new QTcpSocket(this);
@@ -47,14 +49,16 @@ void ClientSession::start() {
 
 void ClientSession::readFrames() {
     reader_.append(socket_->readAll());
-    while (const auto frame = reader_.next()) answer(*frame);
+    while (const auto frame = reader_.next())
+        answer(*frame);
     armLeaseTimer();
 }
 
 void ClientSession::answer(const wire::FrameReader::Frame& frame) {
     if (!frame.message) {
-        send(wire::Reply::failure(0, frame.tooLarge ? wire::ErrorCode::FrameTooLarge : wire::ErrorCode::Malformed,
-                                  QStringLiteral("无法识别的请求 / refused frame: ") + frame.error));
+        send(wire::Reply::failure(
+            0, frame.tooLarge ? wire::ErrorCode::FrameTooLarge : wire::ErrorCode::Malformed,
+            QStringLiteral("无法识别的请求 / refused frame: ") + frame.error));
         return;
     }
     const auto request = wire::Request::fromCbor(*frame.message);
@@ -68,7 +72,9 @@ void ClientSession::answer(const wire::FrameReader::Frame& frame) {
     send(dispatchRequest(*request, state_, server_));
 }
 
-void ClientSession::send(const wire::Reply& reply) { socket_->write(wire::encodeFrame(reply.toCbor())); }
+void ClientSession::send(const wire::Reply& reply) {
+    socket_->write(wire::encodeFrame(reply.toCbor()));
+}
 
 void ClientSession::armLeaseTimer() {
     const auto leaseEnd = state_.group ? state_.group->leaseEnd() : std::nullopt;
@@ -91,7 +97,8 @@ void ClientSession::expireLease() {
 }
 
 void ClientSession::close() {
-    if (closed_ || !state_.db) return;
+    if (closed_ || !state_.db)
+        return;
     closed_ = true;
     leaseTimer_.stop();
     state_.group.reset();

@@ -14,17 +14,17 @@ class QTcpSocket;
 // reads request frames, runs them in order and writes the replies.
 class ClientSession : public QObject {
     Q_OBJECT
-public:
+  public:
     ClientSession(qintptr socketDescriptor, quint64 clientId, ServerContext& server);
     ~ClientSession() override;
 
-public slots:
+  public slots:
     void start();
 
-signals:
+  signals:
     void finished();
 
-private:
+  private:
     void readFrames();
     void answer(const wire::FrameReader::Frame& frame);
     void send(const wire::Reply& reply);

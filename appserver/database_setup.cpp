@@ -25,7 +25,8 @@ void inTransaction(engine::Connection& db, Work work) {
 void addMissingColumns(engine::Connection& db) {
     for (const schema::Table& table : schema::Tables()) {
         QSet<QString> live;
-        for (const QString& column : db.columnNames(table.name)) live.insert(column.toLower());
+        for (const QString& column : db.columnNames(table.name))
+            live.insert(column.toLower());
         for (const schema::Column& column : table.columns) {
             if (!live.contains(column.name.toLower()) && column.name != table.autoNumberColumn) {
                 db.execute(schema::SqliteAddColumnStatement(table, column));
@@ -35,7 +36,8 @@ void addMissingColumns(engine::Connection& db) {
 }
 
 void recordVersion(engine::Connection& db) {
-    db.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS ticketd_schema_version (version INTEGER NOT NULL)"));
+    db.execute(
+        QStringLiteral("CREATE TABLE IF NOT EXISTS ticketd_schema_version (version INTEGER NOT NULL)"));
     db.execute(QStringLiteral("DELETE FROM ticketd_schema_version"));
     db.execute(QStringLiteral("INSERT INTO ticketd_schema_version (version) VALUES (?)"),
                {static_cast<qint64>(schema::Version())});
@@ -49,10 +51,12 @@ void prepare(engine::Connection& db) {
         const QStringList statements = schema::SqliteCreateStatements();
         // Tables first: an index may name a column that an older database receives only now.
         for (const QString& statement : statements) {
-            if (statement.trimmed().startsWith(QLatin1String("CREATE TABLE"), Qt::CaseInsensitive)) db.execute(statement);
+            if (statement.trimmed().startsWith(QLatin1String("CREATE TABLE"), Qt::CaseInsensitive))
+                db.execute(statement);
         }
         addMissingColumns(db);
-        for (const QString& statement : statements) db.execute(statement);
+        for (const QString& statement : statements)
+            db.execute(statement);
         recordVersion(db);
         operator_accounts::install(db);
     });
@@ -60,7 +64,8 @@ void prepare(engine::Connection& db) {
 
 QList<DemoLogin> fillDemoStationWhenEmpty(engine::Connection& db, StatementTranslation& translation,
                                           const QDate& today) {
-    if (operator_accounts::anyOperator(db)) return {};
+    if (operator_accounts::anyOperator(db))
+        return {};
     QList<DemoLogin> logins;
     inTransaction(db, [&] {
         for (const QString& statement : schema::DemoStatements(today)) {

@@ -6,11 +6,11 @@
 
 // The server's log on stderr: connections opened and closed, failed statements. Silent with --quiet.
 class EventLog {
-public:
+  public:
     explicit EventLog(bool quiet) : quiet_(quiet) {}
     void write(const QString& line);
 
-private:
+  private:
     const bool quiet_;
     std::mutex mutex_;
 };

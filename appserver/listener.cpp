@@ -31,7 +31,8 @@ void Listener::incomingConnection(qintptr socketDescriptor) {
 
 void Listener::refuse(qintptr socketDescriptor) {
     QTcpSocket socket;
-    if (!socket.setSocketDescriptor(socketDescriptor)) return;
+    if (!socket.setSocketDescriptor(socketDescriptor))
+        return;
     server_.log.write(QStringLiteral("%1 refused: %2 connections are open")
                           .arg(socket.peerAddress().toString())
                           .arg(activeSessions_));

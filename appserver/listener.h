@@ -9,13 +9,13 @@
 // Accepts workstations and gives each a session thread, up to a bound.
 class Listener : public QTcpServer {
     Q_OBJECT
-public:
+  public:
     Listener(ServerContext& server, int maxConnections, QObject* parent = nullptr);
 
-protected:
+  protected:
     void incomingConnection(qintptr socketDescriptor) override;
 
-private:
+  private:
     void refuse(qintptr socketDescriptor);
 
     ServerContext& server_;

@@ -9,7 +9,7 @@
 // The seat locks that desks take around a sale: try-locks keyed by text, owned by a connection,
 // each with a lease. Mode 1 locks the whole table: it conflicts with every other lock.
 class LockTable {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::seconds kDefaultLease{30};
 
@@ -25,7 +25,7 @@ public:
     bool unlock(quint64 owner, Mode mode, const QString& key);
     void releaseAll(quint64 owner);
 
-private:
+  private:
     struct Holder {
         quint64 owner;
         Clock::time_point leaseEnd;

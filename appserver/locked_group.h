@@ -12,13 +12,14 @@
 // opens a write transaction; the last unlock commits it, or rolls it back when a statement in
 // between failed. A lease that runs out, or a dropped connection, rolls it back too.
 class LockedGroup {
-public:
+  public:
     LockedGroup(LockTable& locks, engine::Connection& db, quint64 owner);
     ~LockedGroup();
     LockedGroup(const LockedGroup&) = delete;
     LockedGroup& operator=(const LockedGroup&) = delete;
 
-    bool lock(LockTable::Mode mode, const QString& key, LockTable::Clock::time_point now = LockTable::Clock::now());
+    bool lock(LockTable::Mode mode, const QString& key,
+              LockTable::Clock::time_point now = LockTable::Clock::now());
 
     struct UnlockOutcome {
         bool released = false;
@@ -36,13 +37,15 @@ public:
     // The connection is going away: roll back and free every lock.
     void abandon();
 
-private:
+  private:
     struct Slot {
         LockTable::Mode mode;
         QString key;
         bool operator==(const Slot&) const = default;
     };
-    friend size_t qHash(const Slot& slot, size_t seed) { return qHash(slot.key, seed) ^ static_cast<size_t>(slot.mode); }
+    friend size_t qHash(const Slot& slot, size_t seed) {
+        return qHash(slot.key, seed) ^ static_cast<size_t>(slot.mode);
+    }
 
     void finish(bool commit);
 
@@ -51,6 +54,6 @@ private:
     const quint64 owner_;
     QSet<Slot> held_;
     std::optional<LockTable::Clock::time_point> leaseEnd_;
-    QString failure_;     // the first failed statement of the group
+    QString failure_;       // the first failed statement of the group
     bool expired_ = false;  // rolled back by the lease; the owner's next unlock reports it
 };

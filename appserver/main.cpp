@@ -16,24 +16,29 @@
 
 namespace {
 
-void printError(const QString& text) { std::fprintf(stderr, "ticketd: %s\n", text.toLocal8Bit().constData()); }
+void printError(const QString& text) {
+    std::fprintf(stderr, "ticketd: %s\n", text.toLocal8Bit().constData());
+}
 
 std::optional<QString> administratorPassword(const QString& code) {
     const QByteArray fromEnvironment = qgetenv("TICKETD_ADMIN_PASSWORD");
-    if (!fromEnvironment.isEmpty()) return QString::fromUtf8(fromEnvironment);
+    if (!fromEnvironment.isEmpty())
+        return QString::fromUtf8(fromEnvironment);
     return readPasswordFromTerminal(QStringLiteral("Password for %1: ").arg(code));
 }
 
 void createAdministrator(engine::Connection& db, const QString& code) {
     const std::optional<QString> password = administratorPassword(code);
-    if (!password || password->isEmpty()) throw std::runtime_error("the administrator needs a password");
+    if (!password || password->isEmpty())
+        throw std::runtime_error("the administrator needs a password");
     const auto existing = operator_accounts::find(db, code);
     const QString name = existing && !existing->name.isEmpty() ? existing->name : code;
     operator_accounts::createOrUpdate(db, {code, name, operator_accounts::kAdministratorRole}, *password);
 }
 
 void printDemoLogins(const QList<database_setup::DemoLogin>& logins) {
-    if (logins.isEmpty()) return;
+    if (logins.isEmpty())
+        return;
     std::fputs("ticketd: demo station created; log in with one of these operators:\n", stderr);
     for (const auto& login : logins) {
         std::fprintf(stderr, "  code %-6s password %-10s %s (%s)\n", login.code.toUtf8().constData(),
@@ -65,12 +70,16 @@ int main(int argc, char* argv[]) {
         const auto db = engine.connect();
         database_setup::prepare(*db);
         if (options.demo) {
-            const auto logins = database_setup::fillDemoStationWhenEmpty(*db, translation, QDate::currentDate());
-            if (!options.quiet) printDemoLogins(logins);
+            const auto logins =
+                database_setup::fillDemoStationWhenEmpty(*db, translation, QDate::currentDate());
+            if (!options.quiet)
+                printDemoLogins(logins);
         }
-        if (!options.initialAdministrator.isEmpty()) createAdministrator(*db, options.initialAdministrator);
+        if (!options.initialAdministrator.isEmpty())
+            createAdministrator(*db, options.initialAdministrator);
     } catch (const std::exception& error) {
-        printError(QStringLiteral("cannot prepare %1: %2").arg(options.databasePath, QString::fromUtf8(error.what())));
+        printError(QStringLiteral("cannot prepare %1: %2")
+                       .arg(options.databasePath, QString::fromUtf8(error.what())));
         return 1;
     }
 
@@ -85,7 +94,8 @@ int main(int argc, char* argv[]) {
                        .arg(listener.errorString()));
         return 1;
     }
-    std::fprintf(stdout, "ticketd listening on %s:%u\n", listener.serverAddress().toString().toUtf8().constData(),
+    std::fprintf(stdout, "ticketd listening on %s:%u\n",
+                 listener.serverAddress().toString().toUtf8().constData(),
                  static_cast<unsigned>(listener.serverPort()));
     std::fflush(stdout);
     return QCoreApplication::exec();

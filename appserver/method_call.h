@@ -26,11 +26,11 @@ struct MethodCall {
 };
 
 class MethodError : public std::runtime_error {
-public:
+  public:
     MethodError(wire::ErrorCode code, const QString& message)
         : std::runtime_error(message.toStdString()), code_(code) {}
     wire::ErrorCode code() const { return code_; }
 
-private:
+  private:
     wire::ErrorCode code_;
 };

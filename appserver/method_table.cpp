@@ -46,7 +46,8 @@ const QHash<QString, Method>& methodsByName() {
             {"SaleDesk", {methods::saleDesk, false}},
         };
         QHash<QString, Method> byName;
-        for (const auto& [name, method] : entries) byName.insert(QString::fromLatin1(name).toLower(), method);
+        for (const auto& [name, method] : entries)
+            byName.insert(QString::fromLatin1(name).toLower(), method);
         return byName;
     }();
     return table;
@@ -69,16 +70,17 @@ wire::Reply dispatchRequest(const wire::Request& request, SessionState& session,
                                     QStringLiteral("没有这个方法 / unknown method %1").arg(request.method));
     }
     if (!session.identity && !found->beforeLogin && !isHandshakeText(request)) {
-        return wire::Reply::failure(request.id, wire::ErrorCode::NotLoggedIn,
-                                    QStringLiteral("请先登录 / log in first: %1 needs a logged-in operator")
-                                        .arg(request.method));
+        return wire::Reply::failure(
+            request.id, wire::ErrorCode::NotLoggedIn,
+            QStringLiteral("请先登录 / log in first: %1 needs a logged-in operator").arg(request.method));
     }
     try {
         return wire::Reply::success(request.id, found->handler(MethodCall{request.args, session, server}));
     } catch (const MethodError& error) {
         return wire::Reply::failure(request.id, error.code(), QString::fromUtf8(error.what()));
     } catch (const engine::StatementError& error) {
-        return wire::Reply::failure(request.id, wire::ErrorCode::StatementFailed, QString::fromUtf8(error.what()));
+        return wire::Reply::failure(request.id, wire::ErrorCode::StatementFailed,
+                                    QString::fromUtf8(error.what()));
     } catch (const std::exception& error) {
         return wire::Reply::failure(request.id, wire::ErrorCode::Internal, QString::fromUtf8(error.what()));
     }

@@ -15,32 +15,42 @@ namespace {
 const QString kPasswordColumn = QStringLiteral("操作员密码");
 
 QVariant valueOf(const QCborValue& value) {
-    if (value.isInteger()) return QVariant(value.toInteger());
-    if (value.isDouble()) return QVariant(value.toDouble());
-    if (value.isBool()) return QVariant(static_cast<qint64>(value.toBool() ? 1 : 0));
-    if (value.isString()) return QVariant(value.toString());
-    if (value.isByteArray()) return QVariant(value.toByteArray());
+    if (value.isInteger())
+        return QVariant(value.toInteger());
+    if (value.isDouble())
+        return QVariant(value.toDouble());
+    if (value.isBool())
+        return QVariant(static_cast<qint64>(value.toBool() ? 1 : 0));
+    if (value.isString())
+        return QVariant(value.toString());
+    if (value.isByteArray())
+        return QVariant(value.toByteArray());
     return QVariant();
 }
 
-[[noreturn]] void refuse(const QString& message) { throw MethodError(wire::ErrorCode::BadArguments, message); }
+[[noreturn]] void refuse(const QString& message) {
+    throw MethodError(wire::ErrorCode::BadArguments, message);
+}
 
 class WriteBack {
-public:
+  public:
     WriteBack(const MethodCall& call, const QString& table) : call_(call), table_(table) {
-        for (const QString& column : call.session.db->columnNames(table)) columns_.insert(column.toLower(), column);
+        for (const QString& column : call.session.db->columnNames(table))
+            columns_.insert(column.toLower(), column);
     }
 
     qint64 remove(const QCborMap& original) {
         QList<QVariant> parameters;
         const QString where = matching(original, parameters);
-        return expectOne(QStringLiteral("DELETE FROM %1 WHERE rowid IN (SELECT rowid FROM %1 WHERE %2 LIMIT 1)")
-                             .arg(quotedIdentifier(table_), where),
-                         parameters);
+        return expectOne(
+            QStringLiteral("DELETE FROM %1 WHERE rowid IN (SELECT rowid FROM %1 WHERE %2 LIMIT 1)")
+                .arg(quotedIdentifier(table_), where),
+            parameters);
     }
 
     qint64 modify(const QCborMap& original, const QCborMap& changed) {
-        if (changed.isEmpty()) return 0;
+        if (changed.isEmpty())
+            return 0;
         QStringList assignments;
         QList<QVariant> parameters;
         for (auto it = changed.constBegin(); it != changed.constEnd(); ++it) {
@@ -48,13 +58,15 @@ public:
             parameters.append(valueOf(it.value()));
         }
         const QString where = matching(original, parameters);
-        return expectOne(QStringLiteral("UPDATE %1 SET %2 WHERE rowid IN (SELECT rowid FROM %1 WHERE %3 LIMIT 1)")
-                             .arg(quotedIdentifier(table_), assignments.join(QStringLiteral(", ")), where),
-                         parameters);
+        return expectOne(
+            QStringLiteral("UPDATE %1 SET %2 WHERE rowid IN (SELECT rowid FROM %1 WHERE %3 LIMIT 1)")
+                .arg(quotedIdentifier(table_), assignments.join(QStringLiteral(", ")), where),
+            parameters);
     }
 
     qint64 insert(const QCborMap& row) {
-        if (row.isEmpty()) refuse(QStringLiteral("参数错误 / an inserted row needs at least one column"));
+        if (row.isEmpty())
+            refuse(QStringLiteral("参数错误 / an inserted row needs at least one column"));
         QStringList names;
         QStringList placeholders;
         QList<QVariant> parameters;
@@ -63,15 +75,16 @@ public:
             placeholders.append(QStringLiteral("?"));
             parameters.append(valueOf(it.value()));
         }
-        return statement_runner::runServerStatement(call_,
-                                                    QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                                        .arg(quotedIdentifier(table_), names.join(QStringLiteral(", ")),
-                                                             placeholders.join(QStringLiteral(", "))),
-                                                    parameters)
+        return statement_runner::runServerStatement(
+                   call_,
+                   QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                       .arg(quotedIdentifier(table_), names.join(QStringLiteral(", ")),
+                            placeholders.join(QStringLiteral(", "))),
+                   parameters)
             .rowsAffected;
     }
 
-private:
+  private:
     // The column as the table names it, quoted; a name the table lacks is refused.
     QString column(const QCborValue& key) const {
         const QString name = key.toString();
@@ -87,19 +100,22 @@ private:
         QStringList terms;
         for (auto it = original.constBegin(); it != original.constEnd(); ++it) {
             const QString name = column(it.key());
-            if (it.key().toString().compare(kPasswordColumn, Qt::CaseInsensitive) == 0) continue;
+            if (it.key().toString().compare(kPasswordColumn, Qt::CaseInsensitive) == 0)
+                continue;
             terms.append(name + QStringLiteral(" IS ?"));
             parameters.append(valueOf(it.value()));
         }
-        if (terms.isEmpty()) refuse(QStringLiteral("参数错误 / an original row needs at least one column"));
+        if (terms.isEmpty())
+            refuse(QStringLiteral("参数错误 / an original row needs at least one column"));
         return terms.join(QStringLiteral(" AND "));
     }
 
     qint64 expectOne(const QString& sql, const QList<QVariant>& parameters) {
         const qint64 affected = statement_runner::runServerStatement(call_, sql, parameters).rowsAffected;
         if (affected != 1) {
-            throw MethodError(wire::ErrorCode::StatementFailed,
-                              QStringLiteral("记录已被其他用户修改或删除 / a row was changed or deleted by someone else"));
+            throw MethodError(
+                wire::ErrorCode::StatementFailed,
+                QStringLiteral("记录已被其他用户修改或删除 / a row was changed or deleted by someone else"));
         }
         return affected;
     }
@@ -115,7 +131,8 @@ QCborValue applyUpdates(const MethodCall& call) {
     call.expectCount(2);
     const QString provider = call.text(0);
     const auto fixed = providers::fixedProvider(provider);
-    if (!fixed) refuse(QStringLiteral("只有固定数据提供者可以回写 / provider %1 takes no write-back").arg(provider));
+    if (!fixed)
+        refuse(QStringLiteral("只有固定数据提供者可以回写 / provider %1 takes no write-back").arg(provider));
     const QCborMap changes = call.map(1);
     return statement_runner::runAtomically(call, [&] {
         WriteBack writeBack(call, fixed->table);
@@ -125,7 +142,8 @@ QCborValue applyUpdates(const MethodCall& call) {
         }
         for (const QCborValue& pair : changes.value(QStringLiteral("modified")).toArray()) {
             const QCborArray both = pair.toArray();
-            if (both.size() != 2) refuse(QStringLiteral("参数错误 / a modified row is [original, changed values]"));
+            if (both.size() != 2)
+                refuse(QStringLiteral("参数错误 / a modified row is [original, changed values]"));
             affected += writeBack.modify(both.at(0).toMap(), both.at(1).toMap());
         }
         for (const QCborValue& row : changes.value(QStringLiteral("inserted")).toArray()) {

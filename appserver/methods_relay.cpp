@@ -10,7 +10,10 @@ QCborValue sendGetData(const MethodCall& call) {
 // Desks report what they just did ("-Unlock-" and a line about the sale); it goes to the log.
 QCborValue sendOrder(const MethodCall& call) {
     call.expectCount(1);
-    call.server.log.write(QStringLiteral("%1 #%2 order: %3").arg(call.session.peer).arg(call.session.clientId).arg(call.text(0)));
+    call.server.log.write(QStringLiteral("%1 #%2 order: %3")
+                              .arg(call.session.peer)
+                              .arg(call.session.clientId)
+                              .arg(call.text(0)));
     return QCborValue(QCborValue::Null);
 }
 

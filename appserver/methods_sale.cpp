@@ -1,6 +1,6 @@
 #include "appserver/methods.h"
-#include "common/money.h"
 #include "appserver/statement_runner.h"
+#include "common/money.h"
 
 namespace methods {
 
@@ -15,9 +15,12 @@ LockTable::Mode lockMode(const MethodCall& call) {
 // A price as whole ten-thousandths, or as a decimal text in yuan.
 Money moneyArgument(const MethodCall& call, int index) {
     const QCborValue value = call.arguments.at(index);
-    if (value.isInteger()) return Money::fromUnits(value.toInteger());
-    if (const auto parsed = value.isString() ? Money::parse(value.toString()) : std::nullopt) return *parsed;
-    throw MethodError(wire::ErrorCode::BadArguments, QStringLiteral("参数错误 / argument %1 must be an amount").arg(index + 1));
+    if (value.isInteger())
+        return Money::fromUnits(value.toInteger());
+    if (const auto parsed = value.isString() ? Money::parse(value.toString()) : std::nullopt)
+        return *parsed;
+    throw MethodError(wire::ErrorCode::BadArguments,
+                      QStringLiteral("参数错误 / argument %1 must be an amount").arg(index + 1));
 }
 
 }  // namespace
@@ -35,7 +38,8 @@ QCborValue unlock(const MethodCall& call) {
                                   .arg(call.session.peer)
                                   .arg(call.session.clientId)
                                   .arg(outcome.rollbackReason));
-        throw MethodError(wire::ErrorCode::StatementFailed, QStringLiteral("本次操作已撤销 / ") + outcome.rollbackReason);
+        throw MethodError(wire::ErrorCode::StatementFailed,
+                          QStringLiteral("本次操作已撤销 / ") + outcome.rollbackReason);
     }
     return QCborValue(QCborValue::Null);
 }
@@ -61,14 +65,20 @@ QCborValue saleDesk(const MethodCall& call) {
     const QString statementTemplate = call.text(0);
     const qint64 fullCount = call.integer(1);
     const qint64 halfCount = call.integer(2);
-    for (int index : {3, 4}) moneyArgument(call, index);
-    for (int index : {5, 6, 7, 8, 9, 12, 17}) call.integer(index);
-    for (int index : {10, 11, 13, 14, 15, 16}) call.text(index);
+    for (int index : {3, 4})
+        moneyArgument(call, index);
+    for (int index : {5, 6, 7, 8, 9, 12, 17})
+        call.integer(index);
+    for (int index : {10, 11, 13, 14, 15, 16})
+        call.text(index);
     if (statementTemplate.isEmpty() || fullCount < 0 || halfCount < 0) {
-        throw MethodError(wire::ErrorCode::BadArguments, QStringLiteral("参数错误 / SaleDesk needs a statement and counts"));
+        throw MethodError(wire::ErrorCode::BadArguments,
+                          QStringLiteral("参数错误 / SaleDesk needs a statement and counts"));
     }
-    throw MethodError(wire::ErrorCode::UnknownMethod,
-                      QStringLiteral("远程售票暂不可用，请使用本地售票 / SaleDesk is not available yet; sell in local mode"));
+    throw MethodError(
+        wire::ErrorCode::UnknownMethod,
+        QStringLiteral(
+            "远程售票暂不可用，请使用本地售票 / SaleDesk is not available yet; sell in local mode"));
 }
 
 }  // namespace methods

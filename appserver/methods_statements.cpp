@@ -25,7 +25,8 @@ QCborValue executeBatch(const MethodCall& call) {
     const QCborArray statements = call.array(0);
     for (const QCborValue& statement : statements) {
         if (!statement.isString()) {
-            throw MethodError(wire::ErrorCode::BadArguments, QStringLiteral("参数错误 / every statement must be a text"));
+            throw MethodError(wire::ErrorCode::BadArguments,
+                              QStringLiteral("参数错误 / every statement must be a text"));
         }
     }
     return statement_runner::runAtomically(call, [&] {
@@ -45,10 +46,13 @@ QCborValue open(const MethodCall& call) {
     }
     const auto fixed = providers::fixedProvider(provider);
     if (!fixed) {
-        throw MethodError(wire::ErrorCode::BadArguments, QStringLiteral("没有这个数据提供者 / no provider %1").arg(provider));
+        throw MethodError(wire::ErrorCode::BadArguments,
+                          QStringLiteral("没有这个数据提供者 / no provider %1").arg(provider));
     }
-    const QString order = fixed->orderBy.isEmpty() ? QStringLiteral("rowid") : quotedIdentifier(fixed->orderBy);
-    const QString sql = QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(quotedIdentifier(fixed->table), order);
+    const QString order =
+        fixed->orderBy.isEmpty() ? QStringLiteral("rowid") : quotedIdentifier(fixed->orderBy);
+    const QString sql =
+        QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(quotedIdentifier(fixed->table), order);
     return shapeResult(statement_runner::runServerStatement(call, sql, {})).toCbor();
 }
 
@@ -56,7 +60,8 @@ QCborValue tableNames(const MethodCall& call) {
     call.expectCount(0);
     QString names;
     for (const QString& table : call.session.db->tableNames()) {
-        if (!isPrivateTable(table)) names += table + u'|';
+        if (!isPrivateTable(table))
+            names += table + u'|';
     }
     return names;
 }
@@ -65,8 +70,10 @@ QCborValue fieldNames(const MethodCall& call) {
     call.expectCount(1);
     const QString table = call.text(0);
     QString names;
-    if (isPrivateTable(table)) return names;
-    for (const QString& column : call.session.db->columnNames(table)) names += column + u'|';
+    if (isPrivateTable(table))
+        return names;
+    for (const QString& column : call.session.db->columnNames(table))
+        names += column + u'|';
     return names;
 }
 

@@ -39,7 +39,8 @@ const char* const kInstallStatements[] = {
 std::optional<QString> storedHash(engine::Connection& db, const QString& code) {
     const engine::Result result =
         db.execute(QStringLiteral("SELECT hash FROM ticketd_operator_secrets WHERE code = ?"), {code});
-    if (result.rows.isEmpty()) return std::nullopt;
+    if (result.rows.isEmpty())
+        return std::nullopt;
     return result.rows.first().first().toString();
 }
 
@@ -57,13 +58,16 @@ void prepareConnection(engine::Connection& db) {
 }
 
 void install(engine::Connection& db) {
-    for (const char* statement : kInstallStatements) db.execute(QString::fromUtf8(statement));
+    for (const char* statement : kInstallStatements)
+        db.execute(QString::fromUtf8(statement));
 }
 
 std::optional<Identity> find(engine::Connection& db, const QString& code) {
     const engine::Result result = db.execute(
-        QStringLiteral("SELECT 操作员代号, 操作员姓名, 操作员职务 FROM 操作员 WHERE 操作员代号 = ? LIMIT 1"), {code});
-    if (result.rows.isEmpty()) return std::nullopt;
+        QStringLiteral("SELECT 操作员代号, 操作员姓名, 操作员职务 FROM 操作员 WHERE 操作员代号 = ? LIMIT 1"),
+        {code});
+    if (result.rows.isEmpty())
+        return std::nullopt;
     const auto& row = result.rows.first();
     return Identity{row.at(0).toString(), row.at(1).toString(), row.at(2).toString()};
 }
@@ -74,7 +78,8 @@ bool checkPassword(engine::Connection& db, const QString& code, const QString& p
 }
 
 bool setPassword(engine::Connection& db, const QString& code, const QString& password) {
-    if (!find(db, code)) return false;
+    if (!find(db, code))
+        return false;
     storeHash(db, code, password_hash::make(password));
     return true;
 }

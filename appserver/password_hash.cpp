@@ -11,7 +11,8 @@ namespace {
 
 void ensureSodium() {
     static const bool ready = sodium_init() >= 0;
-    if (!ready) throw std::runtime_error("libsodium cannot start");
+    if (!ready)
+        throw std::runtime_error("libsodium cannot start");
 }
 
 }  // namespace

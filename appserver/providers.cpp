@@ -7,13 +7,16 @@ namespace providers {
 
 namespace {
 
-QString key(const QString& provider) { return provider.toLower(); }
+QString key(const QString& provider) {
+    return provider.toLower();
+}
 
 }  // namespace
 
 bool runsCommandText(const QString& provider) {
-    static const QSet<QString> names{QStringLiteral("querypv"), QStringLiteral("query0pv"), QStringLiteral("query3pv"),
-                                     QStringLiteral("workmonypv"), QStringLiteral("bustimepv")};
+    static const QSet<QString> names{QStringLiteral("querypv"), QStringLiteral("query0pv"),
+                                     QStringLiteral("query3pv"), QStringLiteral("workmonypv"),
+                                     QStringLiteral("bustimepv")};
     return names.contains(key(provider));
 }
 
@@ -32,7 +35,8 @@ std::optional<FixedProvider> fixedProvider(const QString& provider) {
         {QStringLiteral("costuserpv"), {QStringLiteral("应交费用表"), {}}},
     };
     const auto found = tables.constFind(key(provider));
-    if (found == tables.constEnd()) return std::nullopt;
+    if (found == tables.constEnd())
+        return std::nullopt;
     return *found;
 }
 

@@ -39,7 +39,8 @@ void Relay::disconnect(quint64 client) {
     mailboxes_.remove(client);
     const qsizetype before = online_.size();
     online_.removeIf([client](const Entry& entry) { return entry.client == client; });
-    if (online_.size() != before) announceOnlineList();
+    if (online_.size() != before)
+        announceOnlineList();
 }
 
 void Relay::start() {
@@ -54,12 +55,17 @@ bool Relay::running() const {
 
 QString Relay::handle(quint64 client, const QString& text) {
     std::lock_guard guard(mutex_);
-    if (text == kOnlineTest) return running_ ? kTrue : kFalse;
-    if (text == kCheckBackup) return options_.backup ? kIsBackup : QString();
-    if (text == kDataReady) return kTrue;
+    if (text == kOnlineTest)
+        return running_ ? kTrue : kFalse;
+    if (text == kCheckBackup)
+        return options_.backup ? kIsBackup : QString();
+    if (text == kDataReady)
+        return kTrue;
     // No data summary runs inside this server yet, so there is none to report or to restart.
-    if (text == kCheckSummary || text == kRerunSummary) return QString();
-    if (!running_) return kRelayDown;
+    if (text == kCheckSummary || text == kRerunSummary)
+        return QString();
+    if (!running_)
+        return kRelayDown;
 
     const QString command = text.left(kCommandLength);
     const QString argument = text.mid(kCommandLength);
@@ -75,21 +81,25 @@ QString Relay::handle(quint64 client, const QString& text) {
 
 QString Relay::nextFor(quint64 client) {
     const auto mailbox = mailboxes_.find(client);
-    if (mailbox == mailboxes_.end() || mailbox->pending.empty()) return QString();
+    if (mailbox == mailboxes_.end() || mailbox->pending.empty())
+        return QString();
     QString message = std::move(mailbox->pending.front());
     mailbox->pending.pop_front();
     if (message.startsWith(kOnlineList)) {
         mailbox->lastListSeen.clear();
         mailbox->lastListSeen.append(0);
-        for (const Entry& entry : online_) mailbox->lastListSeen.append(entry.client);
+        for (const Entry& entry : online_)
+            mailbox->lastListSeen.append(entry.client);
     }
     return message;
 }
 
 void Relay::post(quint64 client, const QString& message) {
     const auto mailbox = mailboxes_.find(client);
-    if (mailbox == mailboxes_.end()) return;
-    if (mailbox->pending.size() >= static_cast<size_t>(kQueueLimit)) mailbox->pending.pop_front();
+    if (mailbox == mailboxes_.end())
+        return;
+    if (mailbox->pending.size() >= static_cast<size_t>(kQueueLimit))
+        mailbox->pending.pop_front();
     mailbox->pending.push_back(message);
 }
 
@@ -101,18 +111,21 @@ void Relay::addToOnlineList(quint64 client, const QString& entry) {
             known = true;
         }
     }
-    if (!known) online_.append(Entry{client, entry});
+    if (!known)
+        online_.append(Entry{client, entry});
     announceOnlineList();
 }
 
 void Relay::announceOnlineList() {
     QStringList lines{kEverybody};
-    for (const Entry& entry : online_) lines.append(entry.text);
+    for (const Entry& entry : online_)
+        lines.append(entry.text);
     const QString message = kOnlineList + lines.join(QStringLiteral("\r\n"));
     for (const Entry& entry : online_) {
         // A queued list that was never handed out is stale now: only the newest one counts.
         const auto mailbox = mailboxes_.find(entry.client);
-        if (mailbox == mailboxes_.end()) continue;
+        if (mailbox == mailboxes_.end())
+            continue;
         std::erase_if(mailbox->pending, [](const QString& m) { return m.startsWith(kOnlineList); });
         post(entry.client, message);
     }
@@ -124,18 +137,21 @@ void Relay::sendToEverybody(quint64 sender, const QString& message) {
         post(entry.client, message);
         senderOnline = senderOnline || entry.client == sender;
     }
-    if (!senderOnline) post(sender, message);
+    if (!senderOnline)
+        post(sender, message);
 }
 
 void Relay::sendToPosition(quint64 sender, const QString& position, const QString& message) {
     bool isNumber = false;
     const int index = position.trimmed().toInt(&isNumber);
     const auto mailbox = mailboxes_.constFind(sender);
-    if (!isNumber || mailbox == mailboxes_.constEnd()) return;
+    if (!isNumber || mailbox == mailboxes_.constEnd())
+        return;
     if (index == 0) {
         sendToEverybody(sender, message);
         return;
     }
-    if (index < 0 || index >= mailbox->lastListSeen.size()) return;
+    if (index < 0 || index >= mailbox->lastListSeen.size())
+        return;
     post(mailbox->lastListSeen.at(index), kAddressed + message);
 }

@@ -11,7 +11,7 @@
 // The message relay between desks. Desks cannot be called, so every message waits in the
 // addressee's queue until its next poll hands it out, one message per poll.
 class Relay {
-public:
+  public:
     static constexpr int kQueueLimit = 1000;  // a desk that stops polling loses its oldest messages
 
     struct Options {
@@ -29,7 +29,7 @@ public:
     void start();
     bool running() const;
 
-private:
+  private:
     struct Entry {
         quint64 client;
         QString text;  // 〖code〗name

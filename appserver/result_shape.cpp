@@ -14,13 +14,19 @@ const QString kPasswordColumn = QStringLiteral("操作员密码");
 
 std::optional<wire::FieldType> fieldTypeOf(schema::ColumnType type) {
     switch (type) {
-        case schema::ColumnType::Money: return wire::FieldType::Money;
-        case schema::ColumnType::Bool: return wire::FieldType::Bool;
-        case schema::ColumnType::Integer: return wire::FieldType::Integer;
-        case schema::ColumnType::Real: return wire::FieldType::Real;
-        case schema::ColumnType::Blob: return wire::FieldType::Blob;
+        case schema::ColumnType::Money:
+            return wire::FieldType::Money;
+        case schema::ColumnType::Bool:
+            return wire::FieldType::Bool;
+        case schema::ColumnType::Integer:
+            return wire::FieldType::Integer;
+        case schema::ColumnType::Real:
+            return wire::FieldType::Real;
+        case schema::ColumnType::Blob:
+            return wire::FieldType::Blob;
         case schema::ColumnType::Text:
-        case schema::ColumnType::DateTime: return wire::FieldType::Text;
+        case schema::ColumnType::DateTime:
+            return wire::FieldType::Text;
     }
     return std::nullopt;
 }
@@ -38,7 +44,8 @@ const QSet<QString>& moneyNames() {
         }
         QSet<QString> result;
         for (auto it = alwaysMoney.cbegin(); it != alwaysMoney.cend(); ++it) {
-            if (it.value()) result.insert(it.key());
+            if (it.value())
+                result.insert(it.key());
         }
         return result;
     }();
@@ -48,8 +55,9 @@ const QSet<QString>& moneyNames() {
 // An expression column (sum(票价), 票价 as alias of a money column) has no origin; its name still
 // tells whether it carries money units.
 bool namesMoney(const QString& columnName) {
-    static const QRegularExpression aggregate(QStringLiteral(R"(^\s*(?:sum|min|max|total|avg)\s*\(\s*(.+?)\s*\)\s*$)"),
-                                              QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression aggregate(
+        QStringLiteral(R"(^\s*(?:sum|min|max|total|avg)\s*\(\s*(.+?)\s*\)\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = aggregate.match(columnName);
     const QString inner = match.hasMatch() ? match.captured(1) : columnName.trimmed();
     return moneyNames().contains(inner.toLower());
@@ -58,12 +66,17 @@ bool namesMoney(const QString& columnName) {
 wire::FieldType typeOfValues(const QList<QList<QVariant>>& rows, int column) {
     for (const auto& row : rows) {
         const QVariant& value = row.at(column);
-        if (value.isNull()) continue;
+        if (value.isNull())
+            continue;
         switch (value.typeId()) {
-            case QMetaType::LongLong: return wire::FieldType::Integer;
-            case QMetaType::Double: return wire::FieldType::Real;
-            case QMetaType::QByteArray: return wire::FieldType::Blob;
-            default: return wire::FieldType::Text;
+            case QMetaType::LongLong:
+                return wire::FieldType::Integer;
+            case QMetaType::Double:
+                return wire::FieldType::Real;
+            case QMetaType::QByteArray:
+                return wire::FieldType::Blob;
+            default:
+                return wire::FieldType::Text;
         }
     }
     return wire::FieldType::Text;
@@ -73,21 +86,27 @@ wire::FieldType typeOfColumn(const engine::Result& result, int column) {
     const engine::ColumnInfo& info = result.columns.at(column);
     if (const schema::Table* table = schema::FindTable(info.originTable)) {
         if (const schema::Column* found = schema::FindColumn(*table, info.originColumn)) {
-            if (const auto type = fieldTypeOf(found->type)) return *type;
+            if (const auto type = fieldTypeOf(found->type))
+                return *type;
         }
     }
-    if (info.originTable.isEmpty() && namesMoney(info.name)) return wire::FieldType::Money;
+    if (info.originTable.isEmpty() && namesMoney(info.name))
+        return wire::FieldType::Money;
     return typeOfValues(result.rows, column);
 }
 
 QVariant cellOf(const QVariant& value, wire::FieldType type) {
-    if (value.isNull()) return value;
+    if (value.isNull())
+        return value;
     switch (type) {
         case wire::FieldType::Money:
-            if (value.typeId() == QMetaType::Double) return QVariant(static_cast<qint64>(std::llround(value.toDouble())));
+            if (value.typeId() == QMetaType::Double)
+                return QVariant(static_cast<qint64>(std::llround(value.toDouble())));
             return QVariant(value.toLongLong());
-        case wire::FieldType::Bool: return QVariant(value.toLongLong() != 0);
-        default: return value;
+        case wire::FieldType::Bool:
+            return QVariant(value.toLongLong() != 0);
+        default:
+            return value;
     }
 }
 
@@ -101,7 +120,8 @@ wire::DataSet shapeResult(const engine::Result& result) {
         set.fields.append({info.name, typeOfColumn(result, i)});
         hidden.append(info.name.compare(kPasswordColumn, Qt::CaseInsensitive) == 0 ||
                       info.originColumn.compare(kPasswordColumn, Qt::CaseInsensitive) == 0);
-        if (hidden.last()) set.fields.last().type = wire::FieldType::Text;
+        if (hidden.last())
+            set.fields.last().type = wire::FieldType::Text;
     }
     set.rows.reserve(result.rows.size());
     for (const auto& row : result.rows) {

@@ -26,7 +26,8 @@ namespace {
 std::optional<quint16> portOf(const QString& text) {
     bool ok = false;
     const uint port = text.toUInt(&ok);
-    if (!ok || port > 65535) return std::nullopt;
+    if (!ok || port > 65535)
+        return std::nullopt;
     return static_cast<quint16>(port);
 }
 
@@ -38,36 +39,44 @@ ParsedOptions parseServerOptions(const QStringList& arguments) {
     const auto failure = [](const QString& error) { return ParsedOptions{std::nullopt, error, false}; };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& name = arguments.at(i);
-        if (name == QLatin1String("--help") || name == QLatin1String("-h")) return ParsedOptions{std::nullopt, {}, true};
+        if (name == QLatin1String("--help") || name == QLatin1String("-h"))
+            return ParsedOptions{std::nullopt, {}, true};
         const bool takesValue = name == QLatin1String("--db") || name == QLatin1String("--port") ||
                                 name == QLatin1String("--listen") || name == QLatin1String("--init-admin") ||
-                                name == QLatin1String("--max-connections") || name == QLatin1String("--lock-lease");
-        if (takesValue && i + 1 >= arguments.size()) return failure(name + QStringLiteral(" needs a value"));
+                                name == QLatin1String("--max-connections") ||
+                                name == QLatin1String("--lock-lease");
+        if (takesValue && i + 1 >= arguments.size())
+            return failure(name + QStringLiteral(" needs a value"));
         const QString value = takesValue ? arguments.at(++i) : QString();
         if (name == QLatin1String("--db")) {
             options.databasePath = value;
         } else if (name == QLatin1String("--port")) {
             const auto port = portOf(value);
-            if (!port) return failure(QStringLiteral("--port needs a number from 0 to 65535"));
+            if (!port)
+                return failure(QStringLiteral("--port needs a number from 0 to 65535"));
             options.port = *port;
         } else if (name == QLatin1String("--listen")) {
             const qsizetype colon = value.lastIndexOf(u':');
             const auto port = colon > 0 ? portOf(value.mid(colon + 1)) : std::nullopt;
             const QHostAddress address(value.left(colon));
-            if (!port || address.isNull()) return failure(QStringLiteral("--listen needs ADDR:PORT"));
+            if (!port || address.isNull())
+                return failure(QStringLiteral("--listen needs ADDR:PORT"));
             options.address = address;
             options.port = *port;
         } else if (name == QLatin1String("--init-admin")) {
-            if (value.isEmpty()) return failure(QStringLiteral("--init-admin needs an operator code"));
+            if (value.isEmpty())
+                return failure(QStringLiteral("--init-admin needs an operator code"));
             options.initialAdministrator = value;
         } else if (name == QLatin1String("--max-connections")) {
             bool ok = false;
             options.maxConnections = value.toInt(&ok);
-            if (!ok || options.maxConnections < 1) return failure(QStringLiteral("--max-connections needs a positive number"));
+            if (!ok || options.maxConnections < 1)
+                return failure(QStringLiteral("--max-connections needs a positive number"));
         } else if (name == QLatin1String("--lock-lease")) {
             bool ok = false;
             options.lockLeaseSeconds = value.toInt(&ok);
-            if (!ok || options.lockLeaseSeconds < 1) return failure(QStringLiteral("--lock-lease needs a positive number"));
+            if (!ok || options.lockLeaseSeconds < 1)
+                return failure(QStringLiteral("--lock-lease needs a positive number"));
         } else if (name == QLatin1String("--demo")) {
             options.demo = true;
         } else if (name == QLatin1String("--quiet")) {
@@ -78,6 +87,7 @@ ParsedOptions parseServerOptions(const QStringList& arguments) {
             return failure(QStringLiteral("unknown option ") + name);
         }
     }
-    if (options.databasePath.isEmpty()) return failure(QStringLiteral("--db FILE is required"));
+    if (options.databasePath.isEmpty())
+        return failure(QStringLiteral("--db FILE is required"));
     return ParsedOptions{options, {}, false};
 }

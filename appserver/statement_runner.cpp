@@ -9,9 +9,11 @@ namespace {
 const QString kBatchSavepoint = QStringLiteral("ticketd_batch");
 
 void refuseWhenGroupCannotRun(const MethodCall& call) {
-    if (!call.session.group) return;
+    if (!call.session.group)
+        return;
     const QString refusal = call.session.group->refusal();
-    if (!refusal.isEmpty()) throw MethodError(wire::ErrorCode::StatementFailed, refusal);
+    if (!refusal.isEmpty())
+        throw MethodError(wire::ErrorCode::StatementFailed, refusal);
 }
 
 [[noreturn]] void fail(const MethodCall& call, const QString& statement, const QString& error) {
@@ -19,7 +21,8 @@ void refuseWhenGroupCannotRun(const MethodCall& call) {
                               .arg(call.session.peer)
                               .arg(call.session.clientId)
                               .arg(error, statement));
-    if (call.session.group) call.session.group->noteFailure(error);
+    if (call.session.group)
+        call.session.group->noteFailure(error);
     throw MethodError(wire::ErrorCode::StatementFailed, error);
 }
 
@@ -37,13 +40,15 @@ engine::Result execute(const MethodCall& call, const QString& shown, const QStri
 
 engine::Result runClientStatement(const MethodCall& call, const QString& text) {
     if (text.contains(operator_accounts::kPrivatePrefix, Qt::CaseInsensitive)) {
-        fail(call, text, QStringLiteral("语句不能使用服务器内部表 / statements may not name the server's own tables"));
+        fail(call, text,
+             QStringLiteral("语句不能使用服务器内部表 / statements may not name the server's own tables"));
     }
     const StatementTranslation::Prepared prepared = call.server.translation.prepare(text);
     return execute(call, text, prepared.sql, prepared.parameters);
 }
 
-engine::Result runServerStatement(const MethodCall& call, const QString& sql, const QList<QVariant>& parameters) {
+engine::Result runServerStatement(const MethodCall& call, const QString& sql,
+                                  const QList<QVariant>& parameters) {
     return execute(call, sql, sql, parameters);
 }
 

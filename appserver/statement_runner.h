@@ -16,7 +16,8 @@ namespace statement_runner {
 engine::Result runClientStatement(const MethodCall& call, const QString& text);
 
 // A statement the server wrote itself, values bound.
-engine::Result runServerStatement(const MethodCall& call, const QString& sql, const QList<QVariant>& parameters);
+engine::Result runServerStatement(const MethodCall& call, const QString& sql,
+                                  const QList<QVariant>& parameters);
 
 // Runs work so that all of its statements take effect or none does: a transaction of its own, or a
 // savepoint inside an open locked group. Returns what work returns.

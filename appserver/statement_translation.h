@@ -10,7 +10,7 @@
 // Turns a workstation's statement into the engine's dialect, with its literals as bound values.
 // Shared by every session; thread-safe.
 class StatementTranslation {
-public:
+  public:
     struct Prepared {
         QString sql;
         QList<QVariant> parameters;
@@ -23,7 +23,7 @@ public:
 
     Prepared prepare(QStringView statement);
 
-private:
+  private:
     struct Implementation;
     std::unique_ptr<Implementation> implementation_;
 };

@@ -24,6 +24,7 @@ std::optional<QString> readPasswordFromTerminal(const QString& prompt) {
         tcsetattr(STDIN_FILENO, TCSANOW, &saved);
         std::fputs("\n", stderr);
     }
-    if (!read) return std::nullopt;
+    if (!read)
+        return std::nullopt;
     return QString::fromLocal8Bit(line.c_str());
 }

@@ -29,14 +29,14 @@ struct Result {
 
 // The engine refused a statement; what() is the engine's own message.
 class StatementError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 using ScalarFunction = std::function<QVariant(const QList<QVariant>& arguments)>;
 
 class Connection {
-public:
+  public:
     virtual ~Connection() = default;
 
     // Runs one statement; values bind to its ? placeholders in order.
@@ -62,7 +62,7 @@ public:
 };
 
 class Engine {
-public:
+  public:
     virtual ~Engine() = default;
     virtual std::unique_ptr<Connection> connect() = 0;
 };

@@ -23,7 +23,8 @@
 
 namespace {
 
-const QString kSelectOneRow = QStringLiteral("select 客车编号, 客车名称, 座位数 from 客车 where 客车编号='A1'");
+const QString kSelectOneRow =
+    QStringLiteral("select 客车编号, 客车名称, 座位数 from 客车 where 客车编号='A1'");
 const QString kLockKey = QStringLiteral("08-05-078003");
 
 constexpr int kSeatsPerTrip = 60;
@@ -44,7 +45,7 @@ const QString kSeedBus = QStringLiteral("insert into 客车 (客车编号,客车
 const QString kSeedCounter = QStringLiteral("insert into DeskList (DATE0,CCNO) values('08-05-07','8003')");
 
 class Desk {
-public:
+  public:
     bool connectTo(const QString& host, quint16 port) {
         socket_.connectToHost(host, port);
         return socket_.waitForConnected(30000);
@@ -55,7 +56,9 @@ public:
         for (;;) {
             if (const auto frame = reader_.next()) {
                 const auto reply = frame->message ? wire::Reply::fromCbor(*frame->message) : std::nullopt;
-                return reply ? *reply : wire::Reply::failure(0, wire::ErrorCode::Internal, QStringLiteral("bad reply"));
+                return reply
+                           ? *reply
+                           : wire::Reply::failure(0, wire::ErrorCode::Internal, QStringLiteral("bad reply"));
             }
             if (!socket_.waitForReadyRead(30000)) {
                 return wire::Reply::failure(0, wire::ErrorCode::Internal, QStringLiteral("no reply"));
@@ -64,7 +67,7 @@ public:
         }
     }
 
-private:
+  private:
     QTcpSocket socket_;
     wire::FrameReader reader_;
     qint64 nextId_ = 1;
@@ -77,9 +80,12 @@ struct ThroughServer {
     bool ready = false;
 
     ThroughServer() {
-        if (!server.started() || !desk.connectTo(server.host(), server.port())) return;
-        ready = desk.call(QStringLiteral("Login"), {ServerFixture::kAdminCode, ServerFixture::kAdminPassword}).ok &&
-                desk.call(QStringLiteral("ExeSql1"), {kSeedBus}).ok && desk.call(QStringLiteral("ExeSql1"), {kSeedCounter}).ok;
+        if (!server.started() || !desk.connectTo(server.host(), server.port()))
+            return;
+        ready = desk.call(QStringLiteral("Login"), {ServerFixture::kAdminCode, ServerFixture::kAdminPassword})
+                    .ok &&
+                desk.call(QStringLiteral("ExeSql1"), {kSeedBus}).ok &&
+                desk.call(QStringLiteral("ExeSql1"), {kSeedCounter}).ok;
     }
 };
 
@@ -126,15 +132,18 @@ void SelectOneRowThroughTicketd(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        const wire::Reply reply = server.desk.call(QStringLiteral("Open"), {QStringLiteral("QueryPV"), kSelectOneRow});
-        if (!reply.ok) state.SkipWithError("select failed");
+        const wire::Reply reply =
+            server.desk.call(QStringLiteral("Open"), {QStringLiteral("QueryPV"), kSelectOneRow});
+        if (!reply.ok)
+            state.SkipWithError("select failed");
         benchmark::DoNotOptimize(reply);
     }
 }
 
 void SelectOneRowInProcess(benchmark::State& state) {
     InProcess& local = inProcess();
-    for (auto _ : state) benchmark::DoNotOptimize(local.run(kSelectOneRow));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(local.run(kSelectOneRow));
 }
 
 void LockedInsertGroupThroughTicketd(benchmark::State& state) {
@@ -145,10 +154,12 @@ void LockedInsertGroupThroughTicketd(benchmark::State& state) {
     }
     for (auto _ : state) {
         const bool granted = server.desk.call(QStringLiteral("lock"), {0, kLockKey}).result.toBool();
-        const bool inserted = server.desk.call(QStringLiteral("ExeSql1"), {insertTicket(nextTicketSerial())}).ok;
+        const bool inserted =
+            server.desk.call(QStringLiteral("ExeSql1"), {insertTicket(nextTicketSerial())}).ok;
         const bool counted = server.desk.call(QStringLiteral("ExeSql1"), {kCountSale}).ok;
         const bool committed = server.desk.call(QStringLiteral("unlock"), {0, kLockKey}).ok;
-        if (!granted || !inserted || !counted || !committed) state.SkipWithError("locked group failed");
+        if (!granted || !inserted || !counted || !committed)
+            state.SkipWithError("locked group failed");
     }
 }
 
@@ -169,7 +180,7 @@ BENCHMARK(LockedInsertGroupInProcess);
 
 // Keeps each benchmark's time per iteration, to print the ratios after the usual table.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
@@ -182,11 +193,12 @@ public:
     void printRatio(const char* what, const std::string& server, const std::string& local) const {
         const auto s = nanosecondsPerIteration_.find(server);
         const auto l = nanosecondsPerIteration_.find(local);
-        if (s == nanosecondsPerIteration_.end() || l == nanosecondsPerIteration_.end() || l->second <= 0) return;
+        if (s == nanosecondsPerIteration_.end() || l == nanosecondsPerIteration_.end() || l->second <= 0)
+            return;
         std::printf("%-20s through ticketd / in-process: %.1fx\n", what, s->second / l->second);
     }
 
-private:
+  private:
     std::map<std::string, double> nanosecondsPerIteration_;
 };
 
@@ -194,12 +206,14 @@ private:
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    if (qEnvironmentVariableIsEmpty("TICKETS_BUILD_DIR")) qputenv("TICKETS_BUILD_DIR", TICKETS_BUILD_DIR);
+    if (qEnvironmentVariableIsEmpty("TICKETS_BUILD_DIR"))
+        qputenv("TICKETS_BUILD_DIR", TICKETS_BUILD_DIR);
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio("one-row select", "SelectOneRowThroughTicketd", "SelectOneRowInProcess");
-    reporter.printRatio("locked insert group", "LockedInsertGroupThroughTicketd", "LockedInsertGroupInProcess");
+    reporter.printRatio("locked insert group", "LockedInsertGroupThroughTicketd",
+                        "LockedInsertGroupInProcess");
     benchmark::Shutdown();
     return 0;
 }

@@ -19,13 +19,16 @@ wire::Reply unlock(WireClient& desk, const QString& key, int mode = 0) {
 bool lockWithin(WireClient& desk, const QString& key, int milliseconds) {
     const QDeadlineTimer deadline(milliseconds);
     while (!deadline.hasExpired()) {
-        if (lock(desk, key)) return true;
+        if (lock(desk, key))
+            return true;
     }
     return false;
 }
 
 QString insertTicket(const QString& number, const QString& seat) {
-    return QStringLiteral("insert into 已售车票 (票号,车次,乘车日期,座位号,标志) values('%1','8003','2008-05-07','%2','全票')")
+    return QStringLiteral(
+               "insert into 已售车票 (票号,车次,乘车日期,座位号,标志) "
+               "values('%1','8003','2008-05-07','%2','全票')")
         .arg(number, seat);
 }
 
@@ -101,8 +104,9 @@ TEST_F(LocksTest, DroppedConnectionRollsBackAndFreesItsLock) {
 }
 
 class LockLeaseTest : public StationTest {
-protected:
-    LockLeaseTest() : StationTest(ServerFixture::Options{false, {QStringLiteral("--lock-lease"), QStringLiteral("1")}}) {}
+  protected:
+    LockLeaseTest()
+        : StationTest(ServerFixture::Options{false, {QStringLiteral("--lock-lease"), QStringLiteral("1")}}) {}
 };
 
 TEST_F(LockLeaseTest, LockHeldPastItsLeaseIsRolledBackAndTheOwnerIsTold) {

@@ -7,26 +7,28 @@
 namespace {
 
 const QStringList kFixedProviders{
-    QStringLiteral("operpv"),      QStringLiteral("deppv"),       QStringLiteral("oprigthpv"),
-    QStringLiteral("buspv"),       QStringLiteral("roadspv"),     QStringLiteral("stationpv"),
-    QStringLiteral("stabuspv"),    QStringLiteral("tickpricepv"), QStringLiteral("SaledTickspv"),
+    QStringLiteral("operpv"),       QStringLiteral("deppv"),       QStringLiteral("oprigthpv"),
+    QStringLiteral("buspv"),        QStringLiteral("roadspv"),     QStringLiteral("stationpv"),
+    QStringLiteral("stabuspv"),     QStringLiteral("tickpricepv"), QStringLiteral("SaledTickspv"),
     QStringLiteral("SystemdataPV"), QStringLiteral("CostUserPV")};
 
 // True when any cell of the reply's rows holds the text, or looks like a stored hash.
 bool revealsSecret(const wire::Reply& reply, const QString& secret) {
     const auto rows = wire::DataSet::fromCbor(reply.result.toMap());
-    if (!rows) return false;
+    if (!rows)
+        return false;
     for (const auto& row : rows->rows) {
         for (const QVariant& cell : row) {
             const QString text = cell.toString();
-            if ((!secret.isEmpty() && text.contains(secret)) || text.contains(QStringLiteral("$argon2"))) return true;
+            if ((!secret.isEmpty() && text.contains(secret)) || text.contains(QStringLiteral("$argon2")))
+                return true;
         }
     }
     return false;
 }
 
 class PasswordsTest : public StationTest {
-protected:
+  protected:
     PasswordsTest() : StationTest(ServerFixture::Options{true, {}}) {}
 };
 
@@ -35,11 +37,14 @@ TEST_F(PasswordsTest, NoProviderOrStatementReturnsAPasswordOrItsHash) {
     ASSERT_TRUE(admin);
     // The password change as desks send it: the text is hashed and the column stays empty.
     const QString secret = QStringLiteral("s3cret-新密码");
-    ASSERT_EQ(admin->execute(QStringLiteral("update 操作员 set 操作员密码='%1' where 操作员代号='1001'").arg(secret)), 1);
-    ASSERT_EQ(admin->execute(QStringLiteral("insert into 操作员 (操作员代号,操作员姓名,操作员职务,操作员密码) "
-                                            "values('1009','赵新','售票员','%1')")
-                                 .arg(secret)),
+    ASSERT_EQ(admin->execute(
+                  QStringLiteral("update 操作员 set 操作员密码='%1' where 操作员代号='1001'").arg(secret)),
               1);
+    ASSERT_EQ(
+        admin->execute(QStringLiteral("insert into 操作员 (操作员代号,操作员姓名,操作员职务,操作员密码) "
+                                      "values('1009','赵新','售票员','%1')")
+                           .arg(secret)),
+        1);
 
     for (const QString& provider : kFixedProviders) {
         const wire::Reply reply = admin->call(QStringLiteral("Open"), {provider, QString()});
@@ -62,8 +67,9 @@ TEST_F(PasswordsTest, NoProviderOrStatementReturnsAPasswordOrItsHash) {
         EXPECT_EQ(reply.code, wire::ErrorCode::StatementFailed);
     }
     EXPECT_FALSE(admin->call(QStringLiteral("Gettb")).result.toString().contains(QStringLiteral("ticketd_")));
-    EXPECT_EQ(admin->call(QStringLiteral("Getfn"), {QStringLiteral("ticketd_operator_secrets")}).result.toString(),
-              QString());
+    EXPECT_EQ(
+        admin->call(QStringLiteral("Getfn"), {QStringLiteral("ticketd_operator_secrets")}).result.toString(),
+        QString());
 
     WireClient changed;
     ASSERT_TRUE(changed.connectTo(server.host(), server.port()));
@@ -74,7 +80,8 @@ TEST_F(PasswordsTest, NoProviderOrStatementReturnsAPasswordOrItsHash) {
 TEST_F(PasswordsTest, OperatorsSetTheirOwnPasswordAndOnlyTheAdministratorSetsOthers) {
     const schema::DemoOperator seller = [] {
         for (const auto& demo : schema::DemoOperators()) {
-            if (demo.role != QStringLiteral("系统管理员")) return demo;
+            if (demo.role != QStringLiteral("系统管理员"))
+                return demo;
         }
         return schema::DemoOperator{};
     }();
@@ -84,15 +91,19 @@ TEST_F(PasswordsTest, OperatorsSetTheirOwnPasswordAndOnlyTheAdministratorSetsOth
     ASSERT_TRUE(desk.login(seller.code, seller.password));
 
     EXPECT_TRUE(desk.call(QStringLiteral("CheckPassword"), {seller.code, seller.password}).result.toBool());
-    EXPECT_FALSE(desk.call(QStringLiteral("CheckPassword"), {seller.code, QStringLiteral("wrong")}).result.toBool());
-    EXPECT_FALSE(desk.call(QStringLiteral("SetPassword"), {ServerFixture::kAdminCode, QStringLiteral("x")}).ok);
+    EXPECT_FALSE(
+        desk.call(QStringLiteral("CheckPassword"), {seller.code, QStringLiteral("wrong")}).result.toBool());
+    EXPECT_FALSE(
+        desk.call(QStringLiteral("SetPassword"), {ServerFixture::kAdminCode, QStringLiteral("x")}).ok);
     EXPECT_TRUE(desk.call(QStringLiteral("SetPassword"), {seller.code, QStringLiteral("新的")}).ok);
-    EXPECT_TRUE(desk.call(QStringLiteral("CheckPassword"), {seller.code, QStringLiteral("新的")}).result.toBool());
+    EXPECT_TRUE(
+        desk.call(QStringLiteral("CheckPassword"), {seller.code, QStringLiteral("新的")}).result.toBool());
 
     auto admin = this->desk();
     ASSERT_TRUE(admin);
     EXPECT_TRUE(admin->call(QStringLiteral("SetPassword"), {seller.code, QStringLiteral("由管理员设")}).ok);
-    EXPECT_FALSE(admin->call(QStringLiteral("SetPassword"), {QStringLiteral("nobody"), QStringLiteral("x")}).ok);
+    EXPECT_FALSE(
+        admin->call(QStringLiteral("SetPassword"), {QStringLiteral("nobody"), QStringLiteral("x")}).ok);
     WireClient again;
     ASSERT_TRUE(again.connectTo(server.host(), server.port()));
     EXPECT_FALSE(again.login(seller.code, QStringLiteral("新的")));

@@ -9,18 +9,22 @@ const QString kPoll = QStringLiteral("If_on_line");
 // Polls until nothing is waiting, so the next reply is what a test sends.
 void drain(WireClient& desk) {
     for (int polls = 0; polls < 100; ++polls) {
-        if (desk.relay(kPoll).isEmpty()) return;
+        if (desk.relay(kPoll).isEmpty())
+            return;
     }
     ADD_FAILURE() << "the queue never emptied";
 }
 
 QString onlineList(std::initializer_list<const char*> entries) {
     QStringList lines{QStringLiteral("所有在线人员")};
-    for (const char* entry : entries) lines.append(QString::fromUtf8(entry));
+    for (const char* entry : entries)
+        lines.append(QString::fromUtf8(entry));
     return QStringLiteral("op_addcom") + lines.join(QStringLiteral("\r\n"));
 }
 
-QString position(int index) { return QString::number(index).leftJustified(6, u' '); }
+QString position(int index) {
+    return QString::number(index).leftJustified(6, u' ');
+}
 
 class RelayTest : public StationTest {};
 
@@ -31,9 +35,11 @@ TEST_F(RelayTest, OnlineListGrowsAtTheEndOncePerConnectionAndShrinksOnDisconnect
     ASSERT_TRUE(first && second && third);
 
     EXPECT_EQ(first->relay(QStringLiteral("op_add2co〖1001〗李红")), onlineList({"〖1001〗李红"}));
-    EXPECT_EQ(second->relay(QStringLiteral("op_add2co〖1002〗王芳")), onlineList({"〖1001〗李红", "〖1002〗王芳"}));
+    EXPECT_EQ(second->relay(QStringLiteral("op_add2co〖1002〗王芳")),
+              onlineList({"〖1001〗李红", "〖1002〗王芳"}));
     // Announcing again changes nothing but the list is handed out once more.
-    EXPECT_EQ(first->relay(QStringLiteral("op_add2co〖1001〗李红")), onlineList({"〖1001〗李红", "〖1002〗王芳"}));
+    EXPECT_EQ(first->relay(QStringLiteral("op_add2co〖1001〗李红")),
+              onlineList({"〖1001〗李红", "〖1002〗王芳"}));
     EXPECT_EQ(third->relay(QStringLiteral("op_add2co〖2001〗张伟")),
               onlineList({"〖1001〗李红", "〖1002〗王芳", "〖2001〗张伟"}));
     // Only the newest list waits in a queue: one poll hands it out, the next finds nothing.
@@ -79,15 +85,17 @@ TEST_F(RelayTest, AddressedMessageGoesToThePositionInTheListTheSenderLastSaw) {
     drain(*leaving);
     drain(*target);
 
-    EXPECT_EQ(sender->relay(QStringLiteral("op_sd2oth") + position(3) + QStringLiteral("【管理员】说：过来一下")),
-              QString());
+    EXPECT_EQ(
+        sender->relay(QStringLiteral("op_sd2oth") + position(3) + QStringLiteral("【管理员】说：过来一下")),
+        QString());
     EXPECT_EQ(target->relay(kPoll), QStringLiteral("op_sd2hos【管理员】说：过来一下"));
     EXPECT_EQ(leaving->relay(kPoll), QString());
 
     // 王芳 leaves; until the sender polls the new list, position 3 still means 张伟.
     leaving->disconnect();
     QString targetList;
-    for (int polls = 0; polls < 200 && targetList != onlineList({"〖0000〗管理员", "〖2001〗张伟"}); ++polls) {
+    for (int polls = 0; polls < 200 && targetList != onlineList({"〖0000〗管理员", "〖2001〗张伟"});
+         ++polls) {
         targetList = target->relay(kPoll);
     }
     ASSERT_EQ(targetList, onlineList({"〖0000〗管理员", "〖2001〗张伟"}));
@@ -95,7 +103,8 @@ TEST_F(RelayTest, AddressedMessageGoesToThePositionInTheListTheSenderLastSaw) {
               onlineList({"〖0000〗管理员", "〖2001〗张伟"}));
     EXPECT_EQ(target->relay(kPoll), QStringLiteral("op_sd2hos请你关机!"));
     // Now the sender knows the shorter list: position 3 is nobody.
-    EXPECT_EQ(sender->relay(QStringLiteral("op_sd2oth") + position(3) + QStringLiteral("请你退出!")), QString());
+    EXPECT_EQ(sender->relay(QStringLiteral("op_sd2oth") + position(3) + QStringLiteral("请你退出!")),
+              QString());
     EXPECT_EQ(target->relay(kPoll), QString());
 }
 
@@ -110,11 +119,13 @@ TEST_F(RelayTest, HandshakeTextsAreAnswered) {
     EXPECT_TRUE(client->call(QStringLiteral("RunConsvr")).ok);
     EXPECT_TRUE(client->call(QStringLiteral("RunConsvr")).ok);
     EXPECT_EQ(client->relay(QStringLiteral("-Online_test-")), QStringLiteral("true"));
-    EXPECT_TRUE(client->call(QStringLiteral("SendOrder"), {QStringLiteral("-Unlock-10:00.00 李红 售05-07日8003")}).ok);
+    EXPECT_TRUE(
+        client->call(QStringLiteral("SendOrder"), {QStringLiteral("-Unlock-10:00.00 李红 售05-07日8003")})
+            .ok);
 }
 
 class BackupRelayTest : public StationTest {
-protected:
+  protected:
     BackupRelayTest() : StationTest(ServerFixture::Options{false, {QStringLiteral("--backup")}}) {}
 };
 

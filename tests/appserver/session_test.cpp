@@ -9,7 +9,7 @@
 namespace {
 
 class SessionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(server.started()) << server.failure().toStdString();
         ASSERT_TRUE(client.connectTo(server.host(), server.port()));
@@ -24,10 +24,12 @@ protected:
 };
 
 TEST_F(SessionTest, LoginAnswersWithTheOperatorAndRefusesWrongPasswords) {
-    const wire::Reply wrong = client.call(QStringLiteral("Login"), {ServerFixture::kAdminCode, QStringLiteral("nope")});
+    const wire::Reply wrong =
+        client.call(QStringLiteral("Login"), {ServerFixture::kAdminCode, QStringLiteral("nope")});
     EXPECT_FALSE(wrong.ok);
     EXPECT_EQ(wrong.code, wire::ErrorCode::LoginRefused);
-    const wire::Reply unknown = client.call(QStringLiteral("Login"), {QStringLiteral("4242"), QStringLiteral("x")});
+    const wire::Reply unknown =
+        client.call(QStringLiteral("Login"), {QStringLiteral("4242"), QStringLiteral("x")});
     EXPECT_EQ(unknown.code, wire::ErrorCode::LoginRefused);
 
     const wire::Reply right =
@@ -53,7 +55,7 @@ TEST_F(SessionTest, BeforeLoginOnlyTheHandshakeIsServed) {
         {QStringLiteral("ExeSql1"), {QStringLiteral("delete from 客车")}},
         {QStringLiteral("Open"), {QStringLiteral("operpv"), QString()}},
         {QStringLiteral("Open"), {QStringLiteral("QueryPV"), QStringLiteral("select * from 操作员")}},
-        {QStringLiteral("ExecBatch"), {QCborArray{QStringLiteral("delete from 客车")}}},
+        {QStringLiteral("ExecBatch"), QCborArray{QCborValue(QCborArray{QStringLiteral("delete from 客车")})}},
         {QStringLiteral("lock"), {0, QStringLiteral("08-05-078003")}},
         {QStringLiteral("CheckPassword"), {ServerFixture::kAdminCode, ServerFixture::kAdminPassword}},
         {QStringLiteral("Send_Get_Data"), {QStringLiteral("op_sd2all请你退出!")}},
@@ -85,7 +87,8 @@ TEST_F(SessionTest, StatementsChangeRowsAndProvidersReadThem) {
     ASSERT_TRUE(seats);
     EXPECT_EQ(seats->rows.at(0).at(0).toLongLong(), 90);
 
-    const wire::Reply failed = client.call(QStringLiteral("ExeSql3"), {QStringLiteral("insert into 没有这个表 values(1)")});
+    const wire::Reply failed =
+        client.call(QStringLiteral("ExeSql3"), {QStringLiteral("insert into 没有这个表 values(1)")});
     EXPECT_FALSE(failed.ok);
     EXPECT_EQ(failed.code, wire::ErrorCode::StatementFailed);
 }
@@ -98,7 +101,8 @@ TEST_F(SessionTest, MoneyTravelsAsTenThousandthsBothWays) {
     ticket.insert(QStringLiteral("已结账"), false);
     QCborMap changes;
     changes.insert(QStringLiteral("inserted"), QCborArray{ticket});
-    const wire::Reply applied = client.call(QStringLiteral("ApplyUpdates"), {QStringLiteral("SaledTickspv"), changes});
+    const wire::Reply applied =
+        client.call(QStringLiteral("ApplyUpdates"), {QStringLiteral("SaledTickspv"), changes});
     ASSERT_TRUE(applied.ok) << applied.error.toStdString();
 
     const auto row = client.query(QStringLiteral("select 票价, 已结账 from 已售车票"));
@@ -141,6 +145,41 @@ TEST_F(SessionTest, BadFramesAndUnknownMethodsGetErrorsAndTheConnectionKeepsWork
     qToBigEndian<quint32>(wire::kMaxFrameBytes + 1, huge.data());
     client.sendRaw(huge);
     EXPECT_EQ(client.readReply().code, wire::ErrorCode::FrameTooLarge);
+}
+
+}  // namespace
+
+namespace {
+
+class FullServerTest : public ::testing::Test {
+protected:
+    ServerFixture server{ServerFixture::Options{false, {QStringLiteral("--max-connections"), QStringLiteral("2")}}};
+};
+
+TEST_F(FullServerTest, ConnectionBeyondTheBoundIsToldAndTheOthersKeepWorking) {
+    ASSERT_TRUE(server.started()) << server.failure().toStdString();
+    WireClient first;
+    WireClient second;
+    WireClient third;
+    ASSERT_TRUE(first.connectTo(server.host(), server.port()));
+    ASSERT_TRUE(second.connectTo(server.host(), server.port()));
+    ASSERT_TRUE(first.call(QStringLiteral("GetVer")).ok);
+    ASSERT_TRUE(second.call(QStringLiteral("GetVer")).ok);
+
+    ASSERT_TRUE(third.connectTo(server.host(), server.port()));
+    const wire::Reply refused = third.readReply();
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("no room"))) << refused.error.toStdString();
+    EXPECT_EQ(first.call(QStringLiteral("GetVer")).result.toString(), QStringLiteral("SQL"));
+
+    // A place freed by a departing desk is given to the next one.
+    first.disconnect();
+    bool admitted = false;
+    for (int attempt = 0; attempt < 200 && !admitted; ++attempt) {
+        WireClient next;
+        admitted = next.connectTo(server.host(), server.port()) && next.call(QStringLiteral("GetVer")).ok;
+    }
+    EXPECT_TRUE(admitted);
 }
 
 }  // namespace

@@ -8,7 +8,8 @@ namespace {
 
 std::optional<wire::DataSet> open(WireClient& desk, const QString& provider) {
     const wire::Reply reply = desk.call(QStringLiteral("Open"), {provider, QString()});
-    if (!reply.ok) return std::nullopt;
+    if (!reply.ok)
+        return std::nullopt;
     return wire::DataSet::fromCbor(reply.result.toMap());
 }
 
@@ -39,17 +40,17 @@ class StatementsTest : public StationTest {};
 TEST_F(StatementsTest, BatchRunsAllOrNothing) {
     auto admin = desk();
     ASSERT_TRUE(admin);
-    const wire::Reply done = admin->call(
-        QStringLiteral("ExecBatch"),
-        only(QCborArray{QStringLiteral("insert into 客车 (客车编号) values('A1')"),
-                        QStringLiteral("insert into 客车 (客车编号) values('A2')"),
-                        QStringLiteral("update 客车 set 座位数=40")}));
+    const wire::Reply done =
+        admin->call(QStringLiteral("ExecBatch"),
+                    only(QCborArray{QStringLiteral("insert into 客车 (客车编号) values('A1')"),
+                                    QStringLiteral("insert into 客车 (客车编号) values('A2')"),
+                                    QStringLiteral("update 客车 set 座位数=40")}));
     ASSERT_TRUE(done.ok) << done.error.toStdString();
     EXPECT_EQ(done.result.toInteger(), 4);
 
     const wire::Reply failed = admin->call(
-        QStringLiteral("ExecBatch"),
-        only(QCborArray{QStringLiteral("delete from 客车"), QStringLiteral("insert into 没有这个表 values(1)")}));
+        QStringLiteral("ExecBatch"), only(QCborArray{QStringLiteral("delete from 客车"),
+                                                     QStringLiteral("insert into 没有这个表 values(1)")}));
     EXPECT_FALSE(failed.ok);
     EXPECT_EQ(failed.code, wire::ErrorCode::StatementFailed);
     EXPECT_EQ(open(*admin, QStringLiteral("buspv"))->rows.size(), 2);
@@ -59,20 +60,21 @@ TEST_F(StatementsTest, WriteBackMatchesOriginalValuesAndFailsAsAWholeOnAChangedR
     auto admin = desk();
     auto other = desk();
     ASSERT_TRUE(admin && other);
-    const wire::Reply inserted = admin->call(
-        QStringLiteral("ApplyUpdates"),
-        {QStringLiteral("buspv"),
-         changes({}, {}, {bus(QStringLiteral("A1"), QStringLiteral("金龙")), bus(QStringLiteral("A2"), QStringLiteral("宇通"))})});
+    const wire::Reply inserted =
+        admin->call(QStringLiteral("ApplyUpdates"),
+                    {QStringLiteral("buspv"), changes({}, {},
+                                                      {bus(QStringLiteral("A1"), QStringLiteral("金龙")),
+                                                       bus(QStringLiteral("A2"), QStringLiteral("宇通"))})});
     ASSERT_TRUE(inserted.ok) << inserted.error.toStdString();
     EXPECT_EQ(inserted.result.toInteger(), 2);
 
-    const wire::Reply edited = admin->call(
-        QStringLiteral("ApplyUpdates"),
-        {QStringLiteral("buspv"),
-         changes({bus(QStringLiteral("A2"), QStringLiteral("宇通"))},
-                 only(QCborArray{bus(QStringLiteral("A1"), QStringLiteral("金龙")),
-                                 bus(QStringLiteral("A1"), QStringLiteral("金龙客车"))}),
-                 {})});
+    const wire::Reply edited =
+        admin->call(QStringLiteral("ApplyUpdates"),
+                    {QStringLiteral("buspv"),
+                     changes({bus(QStringLiteral("A2"), QStringLiteral("宇通"))},
+                             only(QCborArray{bus(QStringLiteral("A1"), QStringLiteral("金龙")),
+                                             bus(QStringLiteral("A1"), QStringLiteral("金龙客车"))}),
+                             {})});
     ASSERT_TRUE(edited.ok) << edited.error.toStdString();
     auto buses = open(*admin, QStringLiteral("buspv"));
     ASSERT_TRUE(buses);
@@ -81,13 +83,13 @@ TEST_F(StatementsTest, WriteBackMatchesOriginalValuesAndFailsAsAWholeOnAChangedR
 
     // Another desk renamed it meanwhile: this edit and the insert beside it are both refused.
     ASSERT_EQ(other->execute(QStringLiteral("update 客车 set 客车名称='别的' where 客车编号='A1'")), 1);
-    const wire::Reply stale = admin->call(
-        QStringLiteral("ApplyUpdates"),
-        {QStringLiteral("buspv"),
-         changes({},
-                 only(QCborArray{bus(QStringLiteral("A1"), QStringLiteral("金龙客车")),
-                                 bus(QStringLiteral("A1"), QStringLiteral("旧"))}),
-                 {bus(QStringLiteral("A3"), QStringLiteral("新"))})});
+    const wire::Reply stale =
+        admin->call(QStringLiteral("ApplyUpdates"),
+                    {QStringLiteral("buspv"),
+                     changes({},
+                             only(QCborArray{bus(QStringLiteral("A1"), QStringLiteral("金龙客车")),
+                                             bus(QStringLiteral("A1"), QStringLiteral("旧"))}),
+                             {bus(QStringLiteral("A3"), QStringLiteral("新"))})});
     EXPECT_FALSE(stale.ok);
     buses = open(*admin, QStringLiteral("buspv"));
     ASSERT_EQ(buses->rows.size(), 1);
@@ -98,7 +100,8 @@ TEST_F(StatementsTest, WriteBackMatchesOriginalValuesAndFailsAsAWholeOnAChangedR
         {QStringLiteral("buspv"), changes({}, {}, {QCborMap{{QStringLiteral("no such column"), 1}}})},
     };
     for (const auto& [provider, change] : refused) {
-        EXPECT_FALSE(admin->call(QStringLiteral("ApplyUpdates"), {provider, change}).ok) << provider.toStdString();
+        EXPECT_FALSE(admin->call(QStringLiteral("ApplyUpdates"), {provider, change}).ok)
+            << provider.toStdString();
     }
 }
 
@@ -106,11 +109,14 @@ TEST_F(StatementsTest, DayCounterRowIsCreatedOnlyWhenMissing) {
     auto first = desk();
     auto second = desk();
     ASSERT_TRUE(first && second);
-    const wire::Reply created = first->call(QStringLiteral("CheckDacc"), {QStringLiteral("08-05-07"), QStringLiteral("8003")});
+    const wire::Reply created =
+        first->call(QStringLiteral("CheckDacc"), {QStringLiteral("08-05-07"), QStringLiteral("8003")});
     ASSERT_TRUE(created.ok) << created.error.toStdString();
     EXPECT_EQ(created.result.toArray(), (QCborArray{QStringLiteral("08-05-07"), QStringLiteral("8003")}));
-    ASSERT_EQ(first->execute(QStringLiteral("update desklist set ssum=ssum+2 where date0+ccno='08-05-078003'")), 1);
-    EXPECT_TRUE(second->call(QStringLiteral("CheckDacc"), {QStringLiteral("08-05-07"), QStringLiteral("8003")}).ok);
+    ASSERT_EQ(
+        first->execute(QStringLiteral("update desklist set ssum=ssum+2 where date0+ccno='08-05-078003'")), 1);
+    EXPECT_TRUE(
+        second->call(QStringLiteral("CheckDacc"), {QStringLiteral("08-05-07"), QStringLiteral("8003")}).ok);
 
     const auto rows = first->query(QStringLiteral("select DESK, SSUM from DeskList"));
     ASSERT_TRUE(rows);
@@ -132,9 +138,24 @@ TEST_F(StatementsTest, TableAndColumnNamesEndWithABar) {
 TEST_F(StatementsTest, SaleDeskDecodesItsArgumentsAndSaysItIsNotAvailable) {
     auto admin = desk();
     ASSERT_TRUE(admin);
-    const QCborArray arguments{QStringLiteral("insert ... PH_NO ..."), 1, 0, 250000, QStringLiteral("12.5"), 0, 1, 45,
-                               0, 0, QStringLiteral("2008-05-07"), QStringLiteral("8003"), 120, QStringLiteral("1001"),
-                               QStringLiteral("宁波"), QStringLiteral("050507"), QStringLiteral("08-05-07"), 1};
+    const QCborArray arguments{QStringLiteral("insert ... PH_NO ..."),
+                               1,
+                               0,
+                               250000,
+                               QStringLiteral("12.5"),
+                               0,
+                               1,
+                               45,
+                               0,
+                               0,
+                               QStringLiteral("2008-05-07"),
+                               QStringLiteral("8003"),
+                               120,
+                               QStringLiteral("1001"),
+                               QStringLiteral("宁波"),
+                               QStringLiteral("050507"),
+                               QStringLiteral("08-05-07"),
+                               1};
     const wire::Reply reply = admin->call(QStringLiteral("SaleDesk"), arguments);
     EXPECT_FALSE(reply.ok);
     EXPECT_TRUE(reply.error.contains(QStringLiteral("not available"))) << reply.error.toStdString();
@@ -146,7 +167,8 @@ TEST_F(StatementsTest, RestartUpgradesAnOlderDatabaseInPlace) {
     {
         auto admin = desk();
         ASSERT_TRUE(admin);
-        ASSERT_EQ(admin->execute(QStringLiteral("insert into 客车 (客车编号,客车名称) values('A1','金龙')")), 1);
+        ASSERT_EQ(admin->execute(QStringLiteral("insert into 客车 (客车编号,客车名称) values('A1','金龙')")),
+                  1);
     }
     server.stop();
     sqlite3* db = nullptr;
@@ -158,7 +180,9 @@ TEST_F(StatementsTest, RestartUpgradesAnOlderDatabaseInPlace) {
     ASSERT_TRUE(server.restart()) << server.failure().toStdString();
     auto admin = desk();
     ASSERT_TRUE(admin);
-    EXPECT_TRUE(admin->call(QStringLiteral("Getfn"), {QStringLiteral("客车")}).result.toString().contains(QStringLiteral("驾驶员|")));
+    EXPECT_TRUE(admin->call(QStringLiteral("Getfn"), {QStringLiteral("客车")})
+                    .result.toString()
+                    .contains(QStringLiteral("驾驶员|")));
     const auto buses = open(*admin, QStringLiteral("buspv"));
     ASSERT_TRUE(buses);
     ASSERT_EQ(buses->rows.size(), 1);

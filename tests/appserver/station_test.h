@@ -9,7 +9,7 @@
 
 // A test against one real ticketd, with as many logged-in desks as it needs.
 class StationTest : public ::testing::Test {
-protected:
+  protected:
     explicit StationTest(ServerFixture::Options options = {}) : server(std::move(options)) {}
 
     void SetUp() override { ASSERT_TRUE(server.started()) << server.failure().toStdString(); }

@@ -9,7 +9,8 @@ bool WireClient::connectTo(const QString& host, quint16 port) {
 
 void WireClient::disconnect() {
     socket_.disconnectFromHost();
-    if (socket_.state() != QAbstractSocket::UnconnectedState) socket_.waitForDisconnected(kReplyTimeoutMs);
+    if (socket_.state() != QAbstractSocket::UnconnectedState)
+        socket_.waitForDisconnected(kReplyTimeoutMs);
 }
 
 wire::Reply WireClient::call(const QString& method, const QCborArray& arguments) {
@@ -28,7 +29,8 @@ wire::Reply WireClient::readReply() {
     for (;;) {
         if (const auto frame = reader_.next()) {
             if (frame->message) {
-                if (const auto reply = wire::Reply::fromCbor(*frame->message)) return *reply;
+                if (const auto reply = wire::Reply::fromCbor(*frame->message))
+                    return *reply;
             }
             return wire::Reply::failure(0, wire::ErrorCode::Internal, QStringLiteral("unreadable reply"));
         }
@@ -52,7 +54,8 @@ qint64 WireClient::execute(const QString& statement) {
 
 std::optional<wire::DataSet> WireClient::query(const QString& statement) {
     const wire::Reply reply = call(QStringLiteral("Open"), {QStringLiteral("QueryPV"), statement});
-    if (!reply.ok) return std::nullopt;
+    if (!reply.ok)
+        return std::nullopt;
     return wire::DataSet::fromCbor(reply.result.toMap());
 }
 

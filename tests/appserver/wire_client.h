@@ -13,7 +13,7 @@
 
 // A small synchronous client of ticketd for tests: one call at a time, each waiting for its reply.
 class WireClient {
-public:
+  public:
     static constexpr int kReplyTimeoutMs = 30000;
 
     bool connectTo(const QString& host, quint16 port);
@@ -33,7 +33,7 @@ public:
     // The reply text of one Send_Get_Data.
     QString relay(const QString& text);
 
-private:
+  private:
     QTcpSocket socket_;
     wire::FrameReader reader_;
     qint64 nextId_ = 1;

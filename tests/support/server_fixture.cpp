@@ -25,12 +25,17 @@ ServerFixture::ServerFixture(Options options) : options_(std::move(options)) {
     start();
 }
 
-ServerFixture::~ServerFixture() { stop(); }
+ServerFixture::~ServerFixture() {
+    stop();
+}
 
-QString ServerFixture::databasePath() const { return folder_.filePath(QStringLiteral("station.db")); }
+QString ServerFixture::databasePath() const {
+    return folder_.filePath(QStringLiteral("station.db"));
+}
 
 QString ServerFixture::serverLog() {
-    if (process_) log_ += QString::fromUtf8(process_->readAllStandardError());
+    if (process_)
+        log_ += QString::fromUtf8(process_->readAllStandardError());
     return log_;
 }
 
@@ -40,7 +45,8 @@ bool ServerFixture::restart() {
 }
 
 void ServerFixture::stop() {
-    if (!process_) return;
+    if (!process_)
+        return;
     serverLog();
     process_->kill();
     process_->waitForFinished(kStartTimeoutMs);
@@ -53,10 +59,15 @@ bool ServerFixture::start() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TICKETD_ADMIN_PASSWORD"), kAdminPassword);
     process_->setProcessEnvironment(environment);
-    QStringList arguments{QStringLiteral("--db"),   databasePath(),           QStringLiteral("--port"),
-                          QStringLiteral("0"),      QStringLiteral("--quiet"), QStringLiteral("--init-admin"),
+    QStringList arguments{QStringLiteral("--db"),
+                          databasePath(),
+                          QStringLiteral("--port"),
+                          QStringLiteral("0"),
+                          QStringLiteral("--quiet"),
+                          QStringLiteral("--init-admin"),
                           kAdminCode};
-    if (options_.demo) arguments.append(QStringLiteral("--demo"));
+    if (options_.demo)
+        arguments.append(QStringLiteral("--demo"));
     arguments.append(options_.extraArguments);
     process_->start(serverProgram(), arguments);
     if (!process_->waitForStarted(kStartTimeoutMs)) {
@@ -79,6 +90,7 @@ bool ServerFixture::start() {
     }
     const QString address = line.mid(kListeningPrefix.size());
     port_ = static_cast<quint16>(address.mid(address.lastIndexOf(u':') + 1).toUInt());
-    if (port_ == 0) failure_ = QStringLiteral("no port in: ") + line;
+    if (port_ == 0)
+        failure_ = QStringLiteral("no port in: ") + line;
     return port_ != 0;
 }

@@ -12,7 +12,7 @@
 // kAdminCode with kAdminPassword; `demo` also fills the demo station, whose operators and
 // passwords are those of schema::DemoOperators().
 class ServerFixture {
-public:
+  public:
     static inline const QString kAdminCode = QStringLiteral("9999");
     static inline const QString kAdminPassword = QStringLiteral("test-admin-password");
 
@@ -41,7 +41,7 @@ public:
     bool restart();
     void stop();
 
-private:
+  private:
     bool start();
 
     Options options_;

@@ -13,7 +13,7 @@ namespace engine {
 
 // One sqlite3 handle, used from one thread at a time.
 class SqliteConnection : public Connection {
-public:
+  public:
     SqliteConnection(const QString& path, int busyTimeoutMs);
     ~SqliteConnection() override;
     SqliteConnection(const SqliteConnection&) = delete;
@@ -31,7 +31,7 @@ public:
     QStringList columnNames(const QString& table) override;
     void defineFunction(const QString& name, int argumentCount, ScalarFunction function) override;
 
-private:
+  private:
     void run(const QByteArray& statement);
     [[noreturn]] void fail() const;
 
