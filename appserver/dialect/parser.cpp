@@ -16,7 +16,7 @@ const QSet<QString>& reservedWords()
         u"inner"_qs,  u"outer"_qs,    u"left"_qs,   u"right"_qs,  u"cross"_qs,   u"full"_qs,
         u"values"_qs, u"set"_qs,      u"asc"_qs,    u"desc"_qs,   u"insert"_qs,  u"update"_qs,
         u"delete"_qs, u"drop"_qs,     u"table"_qs,  u"limit"_qs,  u"case"_qs,    u"when"_qs,
-        u"then"_qs,   u"else"_qs,     u"end"_qs};
+        u"then"_qs,   u"else"_qs,     u"end"_qs,    u"percent"_qs};
     return words;
 }
 

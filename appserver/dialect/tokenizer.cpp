@@ -32,7 +32,6 @@ std::optional<QList<Token>> tokenize(QStringView s)
         while (i < s.size() && s[i].isSpace())
             ++i;
         Token token;
-        token.position = int(i);
         if (i >= s.size()) {
             tokens.append(token);
             return tokens;

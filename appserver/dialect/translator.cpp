@@ -29,6 +29,7 @@ constexpr qsizetype kMostShapes = 10000;
 
 CachedTranslation translateShape(Target target, const QList<Token>& tokens)
 {
+    // SQLite is the only engine with a writer so far; for the others every statement goes as sent.
     if (target != Target::Sqlite)
         return {{}, {}, true};
     std::optional<Statement> statement = parseStatement(tokens);

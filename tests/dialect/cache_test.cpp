@@ -84,6 +84,8 @@ TEST(PassThrough, StatementsOutsideTheSubsetAreSentUnchanged)
         u"select 'open"_qs,
         u"select 1; select 2"_qs,
         u"select 1 -- note"_qs,
+        u"select top 10 percent 结算号 from 现金管理"_qs,
+        u"update 已售车票 set 开出='是' from 已售车票 a,发车表 b where a.车次=b.车次"_qs,
         u""_qs,
         u"select"_qs,
         QString(5000, u'(') + u"select 1"_qs,
