@@ -12,25 +12,31 @@ namespace {
 }
 
 wire::DataSet dataSetFrom(const QString& method, const QCborValue& result) {
-    if (!result.isMap()) unexpectedReply(method);
+    if (!result.isMap())
+        unexpectedReply(method);
     auto data = wire::DataSet::fromCbor(result.toMap());
-    if (!data) unexpectedReply(method);
+    if (!data)
+        unexpectedReply(method);
     return *std::move(data);
 }
 
 int countFrom(const QString& method, const QCborValue& result) {
-    if (!result.isInteger()) unexpectedReply(method);
+    if (!result.isInteger())
+        unexpectedReply(method);
     return static_cast<int>(result.toInteger());
 }
 
 bool flagFrom(const QString& method, const QCborValue& result) {
-    if (!result.isBool()) unexpectedReply(method);
+    if (!result.isBool())
+        unexpectedReply(method);
     return result.toBool();
 }
 
 QString textFrom(const QString& method, const QCborValue& result) {
-    if (result.isNull() || result.isUndefined()) return QString();
-    if (!result.isString()) unexpectedReply(method);
+    if (result.isNull() || result.isUndefined())
+        return QString();
+    if (!result.isString())
+        unexpectedReply(method);
     return result.toString();
 }
 
@@ -50,11 +56,21 @@ int AppServer::exeSql(const QString& method, const QString& statement) {
     return countFrom(method, call(method, {statement}));
 }
 
-int AppServer::ExeSql1(const QString& statement) { return exeSql(QStringLiteral("ExeSql1"), statement); }
-int AppServer::ExeSql2(const QString& statement) { return exeSql(QStringLiteral("ExeSql2"), statement); }
-int AppServer::ExeSql3(const QString& statement) { return exeSql(QStringLiteral("ExeSql3"), statement); }
-int AppServer::ExeSql4(const QString& statement) { return exeSql(QStringLiteral("ExeSql4"), statement); }
-int AppServer::ExeSql5(const QString& statement) { return exeSql(QStringLiteral("ExeSql5"), statement); }
+int AppServer::ExeSql1(const QString& statement) {
+    return exeSql(QStringLiteral("ExeSql1"), statement);
+}
+int AppServer::ExeSql2(const QString& statement) {
+    return exeSql(QStringLiteral("ExeSql2"), statement);
+}
+int AppServer::ExeSql3(const QString& statement) {
+    return exeSql(QStringLiteral("ExeSql3"), statement);
+}
+int AppServer::ExeSql4(const QString& statement) {
+    return exeSql(QStringLiteral("ExeSql4"), statement);
+}
+int AppServer::ExeSql5(const QString& statement) {
+    return exeSql(QStringLiteral("ExeSql5"), statement);
+}
 
 int AppServer::ExecBatch(const QStringList& statements) {
     const QString method = QStringLiteral("ExecBatch");
@@ -69,9 +85,13 @@ QString AppServer::Send_Get_Data(const QString& text) {
     return textFrom(method, call(method, {text}));
 }
 
-void AppServer::SendOrder(const QString& text) { call(QStringLiteral("SendOrder"), {text}); }
+void AppServer::SendOrder(const QString& text) {
+    call(QStringLiteral("SendOrder"), {text});
+}
 
-QCborValue AppServer::SaleDesk(const QCborArray& arguments) { return call(QStringLiteral("SaleDesk"), arguments); }
+QCborValue AppServer::SaleDesk(const QCborArray& arguments) {
+    return call(QStringLiteral("SaleDesk"), arguments);
+}
 
 void AppServer::CheckDacc(QString& date, QString& trip) {
     const QString method = QStringLiteral("CheckDacc");
@@ -89,12 +109,15 @@ bool AppServer::lock(int mode, const QString& key) {
     return flagFrom(method, call(method, {mode, key}));
 }
 
-void AppServer::unlock(int mode, const QString& key) { call(QStringLiteral("unlock"), {mode, key}); }
+void AppServer::unlock(int mode, const QString& key) {
+    call(QStringLiteral("unlock"), {mode, key});
+}
 
 QDateTime AppServer::GetDateTime() {
     const QString method = QStringLiteral("GetDateTime");
     const QDateTime moment = QDateTime::fromString(textFrom(method, call(method, {})), Qt::ISODateWithMs);
-    if (!moment.isValid()) unexpectedReply(method);
+    if (!moment.isValid())
+        unexpectedReply(method);
     return moment;
 }
 
@@ -118,7 +141,9 @@ QString AppServer::GetSockID() {
     return textFrom(method, call(method, {}));
 }
 
-void AppServer::RunConsvr() { call(QStringLiteral("RunConsvr"), {}); }
+void AppServer::RunConsvr() {
+    call(QStringLiteral("RunConsvr"), {});
+}
 
 QString AppServer::Gettb() {
     const QString method = QStringLiteral("Gettb");
@@ -133,9 +158,11 @@ QString AppServer::Getfn(const QString& table) {
 OperatorIdentity AppServer::Login(const QString& code, const QString& password) {
     const QString method = QStringLiteral("Login");
     const QCborValue result = call(method, {code, password});
-    if (!result.isMap()) unexpectedReply(method);
+    if (!result.isMap())
+        unexpectedReply(method);
     const QCborMap identity = result.toMap();
-    return {identity.value(QStringLiteral("code")).toString(), identity.value(QStringLiteral("name")).toString(),
+    return {identity.value(QStringLiteral("code")).toString(),
+            identity.value(QStringLiteral("name")).toString(),
             identity.value(QStringLiteral("role")).toString()};
 }
 

@@ -25,12 +25,14 @@ void ClientDataSet::requireEditing(const char* action) const {
 void ClientDataSet::rebuildVisible() {
     visible_.clear();
     for (int i = 0; i < rows_.size(); ++i) {
-        if (!filter_ || filter_(RecordView(fields_, rows_[i].values))) visible_.append(i);
+        if (!filter_ || filter_(RecordView(fields_, rows_[i].values)))
+            visible_.append(i);
     }
 }
 
 void ClientDataSet::moveTo(int position) {
-    if (position == cursor_) return;
+    if (position == cursor_)
+        return;
     cursor_ = position;
     emit cursorMoved(cursor_);
 }
@@ -39,7 +41,8 @@ void ClientDataSet::resetVisible(int preferredRow, int fallbackPosition) {
     emit aboutToReset();
     rebuildVisible();
     cursor_ = static_cast<int>(visible_.indexOf(preferredRow));
-    if (cursor_ < 0) cursor_ = qMin(fallbackPosition, recordCount() - 1);
+    if (cursor_ < 0)
+        cursor_ = qMin(fallbackPosition, recordCount() - 1);
     bof_ = cursor_ <= 0;
     eof_ = visible_.isEmpty();
     emit reset();
@@ -50,14 +53,17 @@ void ClientDataSet::replaceRows(wire::DataSet data) {
     fields_ = std::move(data.fields);
     rows_.clear();
     rows_.reserve(data.rows.size());
-    for (QList<QVariant>& cells : data.rows) rows_.append(Row{std::move(cells), {}, Change::None});
+    for (QList<QVariant>& cells : data.rows)
+        rows_.append(Row{std::move(cells), {}, Change::None});
     deleted_.clear();
     buffer_.clear();
     state_ = State::Browse;
     resetVisible(-1, 0);
 }
 
-void ClientDataSet::open(AppServer& server) { replaceRows(server.open(providerName_, commandText_)); }
+void ClientDataSet::open(AppServer& server) {
+    replaceRows(server.open(providerName_, commandText_));
+}
 
 void ClientDataSet::refresh(AppServer& server) {
     const int position = cursor_;
@@ -82,13 +88,16 @@ void ClientDataSet::close() {
     emit cursorMoved(cursor_);
 }
 
-void ClientDataSet::assign(wire::DataSet data) { replaceRows(std::move(data)); }
+void ClientDataSet::assign(wire::DataSet data) {
+    replaceRows(std::move(data));
+}
 
 wire::DataSet ClientDataSet::toDataSet() const {
     wire::DataSet data;
     data.fields = fields_;
     data.rows.reserve(rows_.size());
-    for (const Row& row : rows_) data.rows.append(row.values);
+    for (const Row& row : rows_)
+        data.rows.append(row.values);
     return data;
 }
 
@@ -128,7 +137,8 @@ void ClientDataSet::prior() {
 
 bool ClientDataSet::setRecNo(int n) {
     requireBrowse("setRecNo");
-    if (n < 1 || n > recordCount()) return false;
+    if (n < 1 || n > recordCount())
+        return false;
     bof_ = eof_ = false;
     moveTo(n - 1);
     return true;
@@ -136,13 +146,16 @@ bool ClientDataSet::setRecNo(int n) {
 
 RecordView ClientDataSet::current() const {
     static const QList<QVariant> kNoCells;
-    if (state_ == State::Edit || state_ == State::Insert) return RecordView(fields_, buffer_);
-    if (cursor_ < 0) return RecordView(fields_, kNoCells);
+    if (state_ == State::Edit || state_ == State::Insert)
+        return RecordView(fields_, buffer_);
+    if (cursor_ < 0)
+        return RecordView(fields_, kNoCells);
     return RecordView(fields_, rows_[visible_[cursor_]].values);
 }
 
 RecordView ClientDataSet::rowAt(int position) const {
-    if (position < 0 || position >= recordCount()) throw std::out_of_range("no row at this position");
+    if (position < 0 || position >= recordCount())
+        throw std::out_of_range("no row at this position");
     return RecordView(fields_, rows_[visible_[position]].values);
 }
 
@@ -152,16 +165,20 @@ void ClientDataSet::setFilter(RowFilter filter) {
     resetVisible(-1, 0);
 }
 
-void ClientDataSet::clearFilter() { setFilter(nullptr); }
+void ClientDataSet::clearFilter() {
+    setFilter(nullptr);
+}
 
 bool ClientDataSet::FindRecord(const QString& field, bool keepPosition, const QString& value) {
     requireBrowse("FindRecord");
-    if (visible_.isEmpty()) return false;
+    if (visible_.isEmpty())
+        return false;
     const int column = RecordView::requireIndex(fields_, field);
     const wire::FieldType type = fields_[column].type;
     for (int position = 0; position < recordCount(); ++position) {
         const QString cell = RecordView::cellText(type, rows_[visible_[position]].values.value(column));
-        if (cell.compare(value, Qt::CaseInsensitive) != 0) continue;
+        if (cell.compare(value, Qt::CaseInsensitive) != 0)
+            continue;
         if (keepPosition) {
             bof_ = eof_ = false;
             moveTo(position);
@@ -173,33 +190,39 @@ bool ClientDataSet::FindRecord(const QString& field, bool keepPosition, const QS
 
 bool ClientDataSet::saveToFile(const QString& path) const {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
     file.write(QCborValue(toDataSet().toCbor()).toCbor());
     return file.commit();
 }
 
 bool ClientDataSet::loadFromFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
     QCborParserError error;
     const QCborValue content = QCborValue::fromCbor(file.readAll(), &error);
-    if (error.error != QCborError::NoError || !content.isMap()) return false;
+    if (error.error != QCborError::NoError || !content.isMap())
+        return false;
     auto data = wire::DataSet::fromCbor(content.toMap());
-    if (!data) return false;
+    if (!data)
+        return false;
     replaceRows(*std::move(data));
     return true;
 }
 
 void ClientDataSet::edit() {
     requireBrowse("edit");
-    if (cursor_ < 0) throw std::logic_error("edit: there is no row to edit");
+    if (cursor_ < 0)
+        throw std::logic_error("edit: there is no row to edit");
     buffer_ = rows_[visible_[cursor_]].values;
     state_ = State::Edit;
 }
 
 void ClientDataSet::insert() {
     requireBrowse("insert");
-    if (state_ == State::Inactive) throw std::logic_error("insert: the dataset is not open");
+    if (state_ == State::Inactive)
+        throw std::logic_error("insert: the dataset is not open");
     insertAt_ = cursor_ < 0 ? static_cast<int>(rows_.size()) : visible_[cursor_];
     buffer_ = QList<QVariant>(fields_.size());
     state_ = State::Insert;
@@ -247,10 +270,13 @@ void ClientDataSet::cancel() {
 
 void ClientDataSet::deleteRecord() {
     requireBrowse("deleteRecord");
-    if (cursor_ < 0) throw std::logic_error("deleteRecord: there is no row to delete");
+    if (cursor_ < 0)
+        throw std::logic_error("deleteRecord: there is no row to delete");
     const Row row = rows_.takeAt(visible_[cursor_]);
-    if (row.change == Change::None) deleted_.append(row.values);
-    if (row.change == Change::Modified) deleted_.append(row.original);
+    if (row.change == Change::None)
+        deleted_.append(row.values);
+    if (row.change == Change::Modified)
+        deleted_.append(row.original);
     resetVisible(-1, cursor_);
 }
 
@@ -258,35 +284,44 @@ QCborMap ClientDataSet::rowMap(const QList<QVariant>& cells) const {
     QCborMap map;
     for (int i = 0; i < fields_.size(); ++i) {
         const QVariant cell = cells.value(i);
-        map.insert(fields_[i].name, cell.isNull() ? QCborValue(QCborValue::Null) : QCborValue::fromVariant(cell));
+        map.insert(fields_[i].name,
+                   cell.isNull() ? QCborValue(QCborValue::Null) : QCborValue::fromVariant(cell));
     }
     return map;
 }
 
 RowChanges ClientDataSet::pendingChanges() const {
     RowChanges changes;
-    for (const QList<QVariant>& original : deleted_) changes.deleted.append(rowMap(original));
+    for (const QList<QVariant>& original : deleted_)
+        changes.deleted.append(rowMap(original));
     for (const Row& row : rows_) {
-        if (row.change == Change::Inserted) changes.inserted.append(rowMap(row.values));
-        if (row.change != Change::Modified) continue;
+        if (row.change == Change::Inserted)
+            changes.inserted.append(rowMap(row.values));
+        if (row.change != Change::Modified)
+            continue;
         QCborMap changed;
         for (int i = 0; i < fields_.size(); ++i) {
-            if (row.values.value(i) == row.original.value(i)) continue;
+            if (row.values.value(i) == row.original.value(i))
+                continue;
             const QVariant cell = row.values.value(i);
             changed.insert(fields_[i].name,
                            cell.isNull() ? QCborValue(QCborValue::Null) : QCborValue::fromVariant(cell));
         }
-        if (!changed.isEmpty()) changes.modified.append({rowMap(row.original), changed});
+        if (!changed.isEmpty())
+            changes.modified.append({rowMap(row.original), changed});
     }
     return changes;
 }
 
-bool ClientDataSet::hasPendingChanges() const { return !pendingChanges().isEmpty(); }
+bool ClientDataSet::hasPendingChanges() const {
+    return !pendingChanges().isEmpty();
+}
 
 int ClientDataSet::applyUpdates(AppServer& server) {
     requireBrowse("applyUpdates");
     const RowChanges changes = pendingChanges();
-    if (changes.isEmpty()) return 0;
+    if (changes.isEmpty())
+        return 0;
     const int affected = server.applyUpdates(providerName_, changes);
     deleted_.clear();
     for (Row& row : rows_) {

@@ -141,7 +141,7 @@ private:
     int cursor_ = -1;  // position in visible_
     bool bof_ = true;
     bool eof_ = true;
-    QList<QVariant> buffer_;  // the row being edited or inserted
-    int insertAt_ = 0;        // where in rows_ an inserted row goes
+    QList<QVariant> buffer_;          // the row being edited or inserted
+    int insertAt_ = 0;                // where in rows_ an inserted row goes
     QList<QList<QVariant>> deleted_;  // originals of deleted rows that came from the server
 };

@@ -13,7 +13,8 @@
 // std::out_of_range.
 class RecordView {
 public:
-    RecordView(const QList<wire::Field>& fields, const QList<QVariant>& cells) : fields_(fields), cells_(cells) {}
+    RecordView(const QList<wire::Field>& fields, const QList<QVariant>& cells)
+        : fields_(fields), cells_(cells) {}
 
     QVariant value(const QString& field) const;
     QString text(const QString& field) const;

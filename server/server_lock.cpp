@@ -7,7 +7,8 @@ ServerLock::ServerLock(AppServer& server, int mode, QString key)
     : server_(server), mode_(mode), key_(std::move(key)), granted_(server_.lock(mode_, key_)) {}
 
 ServerLock::~ServerLock() {
-    if (!granted_) return;
+    if (!granted_)
+        return;
     try {
         release();
     } catch (const ServerError&) {
@@ -17,7 +18,8 @@ ServerLock::~ServerLock() {
 }
 
 void ServerLock::release() {
-    if (!granted_) return;
+    if (!granted_)
+        return;
     granted_ = false;
     server_.unlock(mode_, key_);
 }

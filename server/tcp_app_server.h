@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QObject>
 #include <QDeadlineTimer>
+#include <QObject>
 #include <QTcpSocket>
 #include <chrono>
 

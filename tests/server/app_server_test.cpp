@@ -29,7 +29,9 @@ protected:
         client.Login(ServerFixture::kAdminCode, ServerFixture::kAdminPassword);
     }
 
-    int countRows(const QString& select) { return static_cast<int>(server.open(provider::Query, select).rows.size()); }
+    int countRows(const QString& select) {
+        return static_cast<int>(server.open(provider::Query, select).rows.size());
+    }
 
     ServerFixture fixture;
     TcpAppServer server;
@@ -61,11 +63,13 @@ TEST_F(LoggedInServer, TextsWithQuotesAndChineseComeBackUnchanged) {
     EXPECT_EQ(server.ExeSql1(QStringLiteral("insert into 票价表 (站点编号,站点名称,一类价) values (%1,%2,%3)")
                                  .arg(sqlText(u"Q1"), sqlText(name), sqlMoney(Money::fromUnits(125001)))),
               1);
-    EXPECT_EQ(server.ExeSql3(QStringLiteral("insert into 票价表 (站点编号,站点名称) values ('Q2','深圳')")), 1);
+    EXPECT_EQ(server.ExeSql3(QStringLiteral("insert into 票价表 (站点编号,站点名称) values ('Q2','深圳')")),
+              1);
     EXPECT_EQ(server.ExeSql5(QStringLiteral("update 票价表 set 路程=12")), 2);
 
     ClientDataSet fares(provider::Query);
-    fares.setCommandText(QStringLiteral("select 站点名称, 一类价, 路程 from 票价表 where 站点名称=") + sqlText(name));
+    fares.setCommandText(QStringLiteral("select 站点名称, 一类价, 路程 from 票价表 where 站点名称=") +
+                         sqlText(name));
     fares.open(server);
     ASSERT_EQ(fares.recordCount(), 1);
     EXPECT_EQ(fares.text(QStringLiteral("站点名称")), name);
@@ -121,9 +125,10 @@ TEST_F(LoggedInServer, ServerLockReleasesOnScopeExitAndAFailedGroupIsRolledBack)
 }
 
 TEST_F(LoggedInServer, EditedAndDeletedRowsGoBackThroughTheProvider) {
-    server.ExecBatch({QStringLiteral("insert into 票价表 (站点编号,站点名称,一类价) values ('P1','广州',12.5)"),
-                      QStringLiteral("insert into 票价表 (站点编号,站点名称,一类价) values ('P2','深圳',80)"),
-                      QStringLiteral("insert into 票价表 (站点编号,站点名称,一类价) values ('P3','东莞',30)")});
+    server.ExecBatch(
+        {QStringLiteral("insert into 票价表 (站点编号,站点名称,一类价) values ('P1','广州',12.5)"),
+         QStringLiteral("insert into 票价表 (站点编号,站点名称,一类价) values ('P2','深圳',80)"),
+         QStringLiteral("insert into 票价表 (站点编号,站点名称,一类价) values ('P3','东莞',30)")});
     ClientDataSet fares(provider::Fares);
     fares.open(server);
     ASSERT_TRUE(fares.FindRecord(QStringLiteral("站点编号"), true, QStringLiteral("p1")));
@@ -163,15 +168,16 @@ TEST_F(LoggedInServer, AWriteBackOfARowSomeoneElseChangedIsRefusedWhole) {
 // A port that is free now, so a restarted server can come back on the same one.
 quint16 freePort() {
     QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
+    if (!probe.listen(QHostAddress::LocalHost, 0))
+        return 0;
     return probe.serverPort();
 }
 
 TEST(TcpAppServer, ADroppedServerIsReportedOnceAndReachedAgainAfterItRestarts) {
     const quint16 port = freePort();
     ASSERT_NE(port, 0);
-    ServerFixture fixture(
-        ServerFixture::Options{false, {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port)}});
+    ServerFixture fixture(ServerFixture::Options{
+        false, {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(port)}});
     ASSERT_TRUE(fixture.started()) << fixture.failure().toStdString();
     ASSERT_EQ(fixture.port(), port);
 

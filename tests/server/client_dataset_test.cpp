@@ -15,24 +15,26 @@ using wire::FieldType;
 // Four trips; the fare is money, one bay is null.
 wire::DataSet trips() {
     wire::DataSet data;
-    data.fields = {{QStringLiteral("车次"), FieldType::Text},
-                   {QStringLiteral("到站"), FieldType::Text},
-                   {QStringLiteral("全票价"), FieldType::Money},
-                   {QStringLiteral("座位数"), FieldType::Integer},
-                   {QStringLiteral("停开"), FieldType::Bool},
-                   {QStringLiteral("卡位"), FieldType::Text}};
+    data.fields = {
+        {QStringLiteral("车次"), FieldType::Text},    {QStringLiteral("到站"), FieldType::Text},
+        {QStringLiteral("全票价"), FieldType::Money}, {QStringLiteral("座位数"), FieldType::Integer},
+        {QStringLiteral("停开"), FieldType::Bool},    {QStringLiteral("卡位"), FieldType::Text}};
     data.rows = {
-        {QStringLiteral("8003"), QStringLiteral("广州"), qint64(125000), qint64(45), false, QStringLiteral("A1")},
+        {QStringLiteral("8003"), QStringLiteral("广州"), qint64(125000), qint64(45), false,
+         QStringLiteral("A1")},
         {QStringLiteral("A100"), QStringLiteral("深圳"), qint64(1005), qint64(33), true, QVariant()},
-        {QStringLiteral("8005"), QStringLiteral("广州"), qint64(800000), qint64(51), false, QStringLiteral("B2")},
-        {QStringLiteral("a101"), QStringLiteral("O'Hare 东莞"), qint64(-5), qint64(0), false, QStringLiteral("C3")},
+        {QStringLiteral("8005"), QStringLiteral("广州"), qint64(800000), qint64(51), false,
+         QStringLiteral("B2")},
+        {QStringLiteral("a101"), QStringLiteral("O'Hare 东莞"), qint64(-5), qint64(0), false,
+         QStringLiteral("C3")},
     };
     return data;
 }
 
 QStringList tripCodesInOrder(ClientDataSet& set) {
     QStringList codes;
-    for (set.first(); !set.eof(); set.next()) codes << set.text(QStringLiteral("车次"));
+    for (set.first(); !set.eof(); set.next())
+        codes << set.text(QStringLiteral("车次"));
     return codes;
 }
 
@@ -123,7 +125,8 @@ TEST(ClientDataSet, FilterShowsMatchingRowsAndStartsAtTheFirst) {
     EXPECT_EQ(set.recordCount(), 2);
     EXPECT_EQ(tripCodesInOrder(set), (QStringList{"8003", "8005"}));
 
-    set.setFilter([](const RecordView& row) { return row.money(QStringLiteral("全票价")) > Money::fromYuan(100); });
+    set.setFilter(
+        [](const RecordView& row) { return row.money(QStringLiteral("全票价")) > Money::fromYuan(100); });
     EXPECT_EQ(set.recordCount(), 0);
     EXPECT_TRUE(set.eof());
 
@@ -147,14 +150,15 @@ TEST(ClientDataSet, FindRecordMatchesExactlyIgnoringCaseAndKeepsOrRestoresTheCur
         {"车次", QStringLiteral("8003 "), true, false, 2},  // nor is a padded text
         {"到站", QStringLiteral("广州"), true, true, 1},    // the first of two matches
         {"到站", QStringLiteral("o'hare 东莞"), true, true, 4},
-        {"全票价", QStringLiteral("80"), true, true, 3},    // money by its decimal text
-        {"卡位", QString(), true, true, 2},                 // a null cell reads as empty
+        {"全票价", QStringLiteral("80"), true, true, 3},  // money by its decimal text
+        {"卡位", QString(), true, true, 2},               // a null cell reads as empty
     };
     for (const Case& c : cases) {
         ClientDataSet set;
         set.assign(trips());
         set.setRecNo(2);
-        EXPECT_EQ(set.FindRecord(QString::fromUtf8(c.field), c.keepPosition, c.value), c.found) << c.value.toStdString();
+        EXPECT_EQ(set.FindRecord(QString::fromUtf8(c.field), c.keepPosition, c.value), c.found)
+            << c.value.toStdString();
         EXPECT_EQ(set.recNo(), c.recNoAfter) << c.value.toStdString();
     }
 }
@@ -168,7 +172,8 @@ TEST(ClientDataSet, FindRecordOnAnEmptyOrFilteredSet) {
 
     set.assign(trips());
     set.setFilter([](const RecordView& row) { return row.text(QStringLiteral("到站")) == u"广州"; });
-    EXPECT_FALSE(set.FindRecord(QStringLiteral("车次"), true, QStringLiteral("A100")));  // hidden by the filter
+    EXPECT_FALSE(
+        set.FindRecord(QStringLiteral("车次"), true, QStringLiteral("A100")));  // hidden by the filter
     EXPECT_TRUE(set.FindRecord(QStringLiteral("车次"), true, QStringLiteral("8005")));
     EXPECT_EQ(set.recNo(), 2);
     EXPECT_THROW(set.FindRecord(QStringLiteral("没有"), true, QStringLiteral("x")), std::out_of_range);

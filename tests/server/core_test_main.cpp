@@ -7,7 +7,8 @@
 int main(int argc, char** argv) {
     // The server and ticket-sql are found through TICKETS_BUILD_DIR; run by hand, the executable
     // uses the build it belongs to.
-    if (!qEnvironmentVariableIsSet("TICKETS_BUILD_DIR")) qputenv("TICKETS_BUILD_DIR", TESTS_BUILD_DIR);
+    if (!qEnvironmentVariableIsSet("TICKETS_BUILD_DIR"))
+        qputenv("TICKETS_BUILD_DIR", TESTS_BUILD_DIR);
     testing::InitGoogleTest(&argc, argv);
     QCoreApplication app(argc, argv);
     return RUN_ALL_TESTS();

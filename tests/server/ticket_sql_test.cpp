@@ -19,12 +19,13 @@ protected:
     void SetUp() override { ASSERT_TRUE(fixture.started()) << fixture.failure().toStdString(); }
 
     ToolRun run(const QStringList& arguments, const QString& input = QString(),
-            const QString& password = ServerFixture::kAdminPassword) {
+                const QString& password = ServerFixture::kAdminPassword) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TICKET_SQL_PASSWORD"), password);
         process.setProcessEnvironment(environment);
-        const QString program = qEnvironmentVariable("TICKETS_BUILD_DIR") + QStringLiteral("/tools/ticket-sql/ticket-sql");
+        const QString program =
+            qEnvironmentVariable("TICKETS_BUILD_DIR") + QStringLiteral("/tools/ticket-sql/ticket-sql");
         process.start(program, QStringList{QStringLiteral("--port"), QString::number(fixture.port()),
                                            QStringLiteral("--user"), ServerFixture::kAdminCode} +
                                    arguments);
@@ -43,10 +44,10 @@ protected:
 };
 
 TEST_F(TicketSql, WritesCountRowsAndSelectsPrintTabSeparatedRows) {
-    const ToolRun result =
-        run({QStringLiteral("insert into 票价表 (站点编号,站点名称,一类价) values ('S1','O''Hare\t东莞',12.5)"),
-             QStringLiteral("insert into 票价表 (站点编号,站点名称) values ('S2','广州')"),
-             QStringLiteral("select 站点编号, 站点名称, 一类价 from 票价表 order by 站点编号")});
+    const ToolRun result = run(
+        {QStringLiteral("insert into 票价表 (站点编号,站点名称,一类价) values ('S1','O''Hare\t东莞',12.5)"),
+         QStringLiteral("insert into 票价表 (站点编号,站点名称) values ('S2','广州')"),
+         QStringLiteral("select 站点编号, 站点名称, 一类价 from 票价表 order by 站点编号")});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_EQ(result.out, QStringLiteral("1 rows affected\n"
                                          "1 rows affected\n"
@@ -57,10 +58,10 @@ TEST_F(TicketSql, WritesCountRowsAndSelectsPrintTabSeparatedRows) {
 
 TEST_F(TicketSql, ReadsStatementsAndMethodCallsFromStandardInput) {
     const ToolRun result = run({}, QStringLiteral("insert into 站台 (站台卡位) values ('A1')\n"
-                                              "\n"
-                                              "\\call lock 0 08-05-078003\n"
-                                              "\\call Getfn '站台'\n"
-                                              "select count(*) as n from 站台\n"));
+                                                  "\n"
+                                                  "\\call lock 0 08-05-078003\n"
+                                                  "\\call Getfn '站台'\n"
+                                                  "select count(*) as n from 站台\n"));
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_EQ(result.out, QStringLiteral("1 rows affected\ntrue\n站台卡位|\nn\n1\n"));
 }
@@ -80,7 +81,7 @@ TEST_F(TicketSql, StopsAtTheFirstFailureUnlessToldToKeepGoing) {
 
 TEST_F(TicketSql, AWrongPasswordEndsBeforeAnyStatement) {
     const ToolRun result = run({QStringLiteral("insert into 站台 (站台卡位) values ('A1')")}, QString(),
-                           QStringLiteral("wrong"));
+                               QStringLiteral("wrong"));
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_FALSE(result.err.isEmpty());
     EXPECT_EQ(result.out, QString());

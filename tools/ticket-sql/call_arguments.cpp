@@ -6,9 +6,12 @@ namespace {
 
 QCborValue unquotedWord(const QString& word) {
     static const QRegularExpression wholeNumber(QStringLiteral("^-?(0|[1-9][0-9]{0,17})$"));
-    if (wholeNumber.match(word).hasMatch()) return QCborValue(word.toLongLong());
-    if (word == u"true") return QCborValue(true);
-    if (word == u"false") return QCborValue(false);
+    if (wholeNumber.match(word).hasMatch())
+        return QCborValue(word.toLongLong());
+    if (word == u"true")
+        return QCborValue(true);
+    if (word == u"false")
+        return QCborValue(false);
     return QCborValue(word);
 }
 
@@ -38,12 +41,14 @@ std::optional<QCborArray> parseCallArguments(QStringView words) {
                     break;
                 }
             }
-            if (!closed) return std::nullopt;
+            if (!closed)
+                return std::nullopt;
             arguments.append(text);
             continue;
         }
         const qsizetype start = i;
-        while (i < words.size() && !words[i].isSpace()) ++i;
+        while (i < words.size() && !words[i].isSpace())
+            ++i;
         arguments.append(unquotedWord(words.mid(start, i - start).toString()));
     }
     return arguments;

@@ -35,12 +35,13 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     const QCommandLineOption hostOption(QStringLiteral("host"), QStringLiteral("Server host (127.0.0.1)."),
                                         QStringLiteral("H"), QStringLiteral("127.0.0.1"));
-    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Server port (%1).").arg(wire::kDefaultPort),
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("Server port (%1).").arg(wire::kDefaultPort),
                                         QStringLiteral("P"), QString::number(wire::kDefaultPort));
-    const QCommandLineOption userOption(QStringLiteral("user"), QStringLiteral("Operator code to log in with."),
-                                        QStringLiteral("CODE"));
-    const QCommandLineOption keepGoingOption(QStringLiteral("keep-going"),
-                                             QStringLiteral("Go on with the next statement after a failure."));
+    const QCommandLineOption userOption(
+        QStringLiteral("user"), QStringLiteral("Operator code to log in with."), QStringLiteral("CODE"));
+    const QCommandLineOption keepGoingOption(
+        QStringLiteral("keep-going"), QStringLiteral("Go on with the next statement after a failure."));
     parser.addOptions({hostOption, portOption, userOption, keepGoingOption});
     parser.addPositionalArgument(QStringLiteral("statement"), QStringLiteral("Statements to run, in order."),
                                  QStringLiteral("[statement...]"));
@@ -96,13 +97,15 @@ int main(int argc, char** argv) {
     const QStringList statements = parser.positionalArguments();
     if (!statements.isEmpty()) {
         for (const QString& statement : statements) {
-            if (!runLine(statement)) break;
+            if (!runLine(statement))
+                break;
         }
     } else {
         QTextStream in(stdin);
         QString line;
         while (in.readLineInto(&line)) {
-            if (!runLine(line)) break;
+            if (!runLine(line))
+                break;
         }
     }
     return exitCode;

@@ -35,11 +35,16 @@ QString tsvCell(const QString& text) {
 }
 
 QString scalarText(const QCborValue& value) {
-    if (value.isBool()) return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    if (value.isInteger()) return QString::number(value.toInteger());
-    if (value.isDouble()) return QString::number(value.toDouble());
-    if (value.isString()) return value.toString();
-    if (value.isNull() || value.isUndefined()) return QString();
+    if (value.isBool())
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    if (value.isInteger())
+        return QString::number(value.toInteger());
+    if (value.isDouble())
+        return QString::number(value.toDouble());
+    if (value.isString())
+        return value.toString();
+    if (value.isNull() || value.isUndefined())
+        return QString();
     return value.toDiagnosticNotation();
 }
 
@@ -64,14 +69,16 @@ QString withoutLiterals(QStringView statement) {
 bool SqlConsole::isQuery(QStringView statement) {
     static const QRegularExpression select(QStringLiteral("^\\s*\\(*\\s*select\\b"),
                                            QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression into(QStringLiteral("\\binto\\b"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression into(QStringLiteral("\\binto\\b"),
+                                         QRegularExpression::CaseInsensitiveOption);
     const QString bare = withoutLiterals(statement);
     return select.match(bare).hasMatch() && !into.match(bare).hasMatch();
 }
 
 void SqlConsole::run(const QString& line) {
     const QString statement = line.trimmed();
-    if (statement.isEmpty()) return;
+    if (statement.isEmpty())
+        return;
     if (statement.startsWith(kCallCommand) &&
         (statement.size() == kCallCommand.size() || statement.at(kCallCommand.size()).isSpace())) {
         runCall(QStringView(statement).mid(kCallCommand.size()));
@@ -87,9 +94,11 @@ void SqlConsole::runCall(QStringView command) {
     const QStringView trimmed = command.trimmed();
     const qsizetype blank = trimmed.indexOf(u' ');
     const QString method = (blank < 0 ? trimmed : trimmed.left(blank)).toString();
-    if (method.isEmpty()) throw std::invalid_argument("\\call needs a method name");
+    if (method.isEmpty())
+        throw std::invalid_argument("\\call needs a method name");
     const auto arguments = parseCallArguments(blank < 0 ? QStringView() : trimmed.mid(blank + 1));
-    if (!arguments) throw std::invalid_argument("\\call: a quote is not closed");
+    if (!arguments)
+        throw std::invalid_argument("\\call: a quote is not closed");
     printResult(server_.call(method, *arguments));
 }
 
@@ -107,17 +116,20 @@ void SqlConsole::printResult(const QCborValue& result) {
     }
     if (result.isArray()) {
         QStringList cells;
-        for (const QCborValue& value : result.toArray()) cells << tsvCell(scalarText(value));
+        for (const QCborValue& value : result.toArray())
+            cells << tsvCell(scalarText(value));
         out_ << cells.join(u'\t') << '\n';
         return;
     }
-    if (result.isNull() || result.isUndefined()) return;
+    if (result.isNull() || result.isUndefined())
+        return;
     out_ << scalarText(result) << '\n';
 }
 
 void SqlConsole::printRows(const wire::DataSet& data) {
     QStringList header;
-    for (const wire::Field& field : data.fields) header << tsvCell(field.name);
+    for (const wire::Field& field : data.fields)
+        header << tsvCell(field.name);
     out_ << header.join(u'\t') << '\n';
     for (const QList<QVariant>& row : data.rows) {
         QStringList cells;

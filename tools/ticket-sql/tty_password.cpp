@@ -8,7 +8,8 @@
 
 std::optional<QString> readPasswordFromTty(const QString& prompt) {
     const int tty = ::open("/dev/tty", O_RDWR | O_NOCTTY);
-    if (tty < 0) return std::nullopt;
+    if (tty < 0)
+        return std::nullopt;
     const QByteArray promptBytes = prompt.toLocal8Bit();
     if (::write(tty, promptBytes.constData(), static_cast<size_t>(promptBytes.size())) < 0) {
         ::close(tty);
@@ -31,10 +32,13 @@ std::optional<QString> readPasswordFromTty(const QString& prompt) {
         }
         line.push_back(c);
     }
-    if (canSilence) tcsetattr(tty, TCSAFLUSH, &saved);
+    if (canSilence)
+        tcsetattr(tty, TCSAFLUSH, &saved);
     [[maybe_unused]] const ssize_t newline = ::write(tty, "\n", 1);
     ::close(tty);
-    if (!gotLine && line.empty()) return std::nullopt;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!gotLine && line.empty())
+        return std::nullopt;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
     return QString::fromLocal8Bit(line.data(), static_cast<qsizetype>(line.size()));
 }
