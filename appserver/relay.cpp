@@ -6,7 +6,6 @@ namespace {
 constexpr int kCommandLength = 9;
 constexpr int kPositionWidth = 6;
 
-const QString kPoll = QStringLiteral("If_on_line");
 const QString kOnlineTest = QStringLiteral("-Online_test-");
 const QString kCheckBackup = QStringLiteral("CheckIsServerd");
 const QString kDataReady = QStringLiteral("-Data_Ready-");
@@ -19,9 +18,7 @@ const QString kToOne = QStringLiteral("op_sd2oth");
 const QString kOnlineList = QStringLiteral("op_addcom");
 const QString kAddressed = QStringLiteral("op_sd2hos");
 const QString kIsBackup = QStringLiteral("IsServerd");
-const QString kRelayDown = QStringLiteral("ConSrvNowOff");
 const QString kTrue = QStringLiteral("true");
-const QString kFalse = QStringLiteral("false");
 // The first entry of the on-line list stands for everybody.
 const QString kEverybody = QStringLiteral("所有在线人员");
 
@@ -43,20 +40,11 @@ void Relay::disconnect(quint64 client) {
         announceOnlineList();
 }
 
-void Relay::start() {
-    std::lock_guard guard(mutex_);
-    running_ = true;
-}
-
-bool Relay::running() const {
-    std::lock_guard guard(mutex_);
-    return running_;
-}
-
 QString Relay::handle(quint64 client, const QString& text) {
     std::lock_guard guard(mutex_);
+    // The relay runs for as long as the server does.
     if (text == kOnlineTest)
-        return running_ ? kTrue : kFalse;
+        return kTrue;
     if (text == kCheckBackup)
         return options_.backup ? kIsBackup : QString();
     if (text == kDataReady)
@@ -64,8 +52,6 @@ QString Relay::handle(quint64 client, const QString& text) {
     // No data summary runs inside this server yet, so there is none to report or to restart.
     if (text == kCheckSummary || text == kRerunSummary)
         return QString();
-    if (!running_)
-        return kRelayDown;
 
     const QString command = text.left(kCommandLength);
     const QString argument = text.mid(kCommandLength);
@@ -76,6 +62,8 @@ QString Relay::handle(quint64 client, const QString& text) {
     } else if (command == kToOne) {
         sendToPosition(client, argument.left(kPositionWidth), argument.mid(kPositionWidth));
     }
+    // Whatever else was sent, the poll "If_on_line" and the empty text among it, this client
+    // gets the next message waiting for it.
     return nextFor(client);
 }
 

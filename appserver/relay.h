@@ -25,10 +25,6 @@ class Relay {
     // The reply to one Send_Get_Data text from this client.
     QString handle(quint64 client, const QString& text);
 
-    // Starting the relay is asked for by the first desk that finds it down; it is harmless to repeat.
-    void start();
-    bool running() const;
-
   private:
     struct Entry {
         quint64 client;
@@ -48,7 +44,6 @@ class Relay {
 
     const Options options_;
     mutable std::mutex mutex_;
-    bool running_ = true;
     QHash<quint64, Mailbox> mailboxes_;
     QList<Entry> online_;
 };
