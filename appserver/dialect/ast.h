@@ -17,9 +17,9 @@ enum class ValueType { Unknown, Text, Number, Money };
 
 struct Expression {
     enum class Kind {
-        Column,      // qualifier.name or name
-        Star,        // * or qualifier.*
-        Literal,     // a text or a number lifted out of the statement
+        Column,   // qualifier.name or name
+        Star,     // * or qualifier.*
+        Literal,  // a text or a number lifted out of the statement
         Null,
         Unary,       // op child[0]: "-", "+" or "not"
         Binary,      // child[0] op child[1]: arithmetic, comparison, "and", "or", "like"
@@ -46,7 +46,7 @@ struct Expression {
 using ExpressionPtr = std::unique_ptr<Expression>;
 
 struct TableRef {
-    QString table;                  // a named table, in the catalogue's spelling once resolved
+    QString table;                   // a named table, in the catalogue's spelling once resolved
     std::unique_ptr<Query> derived;  // or a sub-select in parentheses
     QString alias;
 };

@@ -9,20 +9,17 @@
 // one shape always read as the same tokens.
 namespace dialect::lexical {
 
-inline bool startsWord(QChar c)
-{
+inline bool startsWord(QChar c) {
     return c.isLetter() || c == u'_';
 }
 
-inline bool continuesWord(QChar c)
-{
+inline bool continuesWord(QChar c) {
     return c.isLetterOrNumber() || c == u'_';
 }
 
 // Reads a text literal starting at the opening quote; a doubled quote stands for one.
 // Nothing when the literal never closes.
-inline std::optional<QString> readText(QStringView s, qsizetype& i)
-{
+inline std::optional<QString> readText(QStringView s, qsizetype& i) {
     QString value;
     ++i;
     while (i < s.size()) {
@@ -41,8 +38,7 @@ inline std::optional<QString> readText(QStringView s, qsizetype& i)
 }
 
 // Digits, and a fraction when a full stop is followed by a digit.
-inline QStringView readNumber(QStringView s, qsizetype& i)
-{
+inline QStringView readNumber(QStringView s, qsizetype& i) {
     const qsizetype start = i;
     while (i < s.size() && s[i].isDigit())
         ++i;
@@ -54,15 +50,13 @@ inline QStringView readNumber(QStringView s, qsizetype& i)
     return s.mid(start, i - start);
 }
 
-inline void skipWord(QStringView s, qsizetype& i)
-{
+inline void skipWord(QStringView s, qsizetype& i) {
     while (i < s.size() && continuesWord(s[i]))
         ++i;
 }
 
 // The name between [ and ] or between double quotes, starting at the opening character.
-inline std::optional<QStringView> readQuotedName(QStringView s, qsizetype& i)
-{
+inline std::optional<QStringView> readQuotedName(QStringView s, qsizetype& i) {
     const QChar close = s[i] == u'[' ? QChar(u']') : QChar(u'"');
     const qsizetype start = ++i;
     while (i < s.size() && s[i] != close)

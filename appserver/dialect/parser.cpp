@@ -6,17 +6,15 @@ namespace dialect {
 namespace {
 
 // Words that end a name or start a clause, so they are never taken for an alias or a column.
-const QSet<QString>& reservedWords()
-{
+const QSet<QString>& reservedWords() {
     static const QSet<QString> words = {
-        u"select"_qs, u"from"_qs,     u"where"_qs,  u"group"_qs,  u"order"_qs,   u"by"_qs,
-        u"having"_qs, u"union"_qs,    u"all"_qs,    u"distinct"_qs, u"top"_qs,  u"into"_qs,
-        u"as"_qs,     u"and"_qs,      u"or"_qs,     u"not"_qs,    u"in"_qs,      u"is"_qs,
-        u"null"_qs,   u"like"_qs,     u"between"_qs, u"exists"_qs, u"on"_qs,    u"join"_qs,
-        u"inner"_qs,  u"outer"_qs,    u"left"_qs,   u"right"_qs,  u"cross"_qs,   u"full"_qs,
-        u"values"_qs, u"set"_qs,      u"asc"_qs,    u"desc"_qs,   u"insert"_qs,  u"update"_qs,
-        u"delete"_qs, u"drop"_qs,     u"table"_qs,  u"limit"_qs,  u"case"_qs,    u"when"_qs,
-        u"then"_qs,   u"else"_qs,     u"end"_qs,    u"percent"_qs};
+        u"select"_qs, u"from"_qs,   u"where"_qs,    u"group"_qs,  u"order"_qs, u"by"_qs,   u"having"_qs,
+        u"union"_qs,  u"all"_qs,    u"distinct"_qs, u"top"_qs,    u"into"_qs,  u"as"_qs,   u"and"_qs,
+        u"or"_qs,     u"not"_qs,    u"in"_qs,       u"is"_qs,     u"null"_qs,  u"like"_qs, u"between"_qs,
+        u"exists"_qs, u"on"_qs,     u"join"_qs,     u"inner"_qs,  u"outer"_qs, u"left"_qs, u"right"_qs,
+        u"cross"_qs,  u"full"_qs,   u"values"_qs,   u"set"_qs,    u"asc"_qs,   u"desc"_qs, u"insert"_qs,
+        u"update"_qs, u"delete"_qs, u"drop"_qs,     u"table"_qs,  u"limit"_qs, u"case"_qs, u"when"_qs,
+        u"then"_qs,   u"else"_qs,   u"end"_qs,      u"percent"_qs};
     return words;
 }
 
@@ -26,9 +24,8 @@ struct Failure {};
 constexpr int kDeepestNesting = 200;
 
 class NestingGuard {
-public:
-    explicit NestingGuard(int& depth) : depth_(depth)
-    {
+  public:
+    explicit NestingGuard(int& depth) : depth_(depth) {
         if (++depth_ > kDeepestNesting)
             throw Failure{};
     }
@@ -36,16 +33,15 @@ public:
     NestingGuard(const NestingGuard&) = delete;
     NestingGuard& operator=(const NestingGuard&) = delete;
 
-private:
+  private:
     int& depth_;
 };
 
 class Parser {
-public:
+  public:
     explicit Parser(const QList<Token>& tokens) : tokens_(tokens) {}
 
-    Statement statement()
-    {
+    Statement statement() {
         Statement result = [&]() -> Statement {
             if (atWord(u"select"))
                 return query();
@@ -67,92 +63,79 @@ public:
         return result;
     }
 
-private:
-    const Token& peek(int ahead = 0) const
-    {
+  private:
+    const Token& peek(int ahead = 0) const {
         return tokens_[std::min<qsizetype>(index_ + ahead, tokens_.size() - 1)];
     }
 
-    const Token& next()
-    {
+    const Token& next() {
         const Token& token = peek();
         if (token.kind != Token::Kind::End)
             ++index_;
         return token;
     }
 
-    bool atWord(QStringView word, int ahead = 0) const
-    {
+    bool atWord(QStringView word, int ahead = 0) const {
         const Token& token = peek(ahead);
         return token.kind == Token::Kind::Word && token.text.compare(word, Qt::CaseInsensitive) == 0;
     }
 
-    bool atSymbol(QStringView symbol, int ahead = 0) const
-    {
+    bool atSymbol(QStringView symbol, int ahead = 0) const {
         const Token& token = peek(ahead);
         return token.kind == Token::Kind::Symbol && token.text == symbol;
     }
 
-    bool takeWord(QStringView word)
-    {
+    bool takeWord(QStringView word) {
         if (!atWord(word))
             return false;
         next();
         return true;
     }
 
-    bool takeSymbol(QStringView symbol)
-    {
+    bool takeSymbol(QStringView symbol) {
         if (!atSymbol(symbol))
             return false;
         next();
         return true;
     }
 
-    void expectWord(QStringView word)
-    {
+    void expectWord(QStringView word) {
         if (!takeWord(word))
             throw Failure{};
     }
 
-    void expectSymbol(QStringView symbol)
-    {
+    void expectSymbol(QStringView symbol) {
         if (!takeSymbol(symbol))
             throw Failure{};
     }
 
-    bool atName(int ahead = 0) const
-    {
+    bool atName(int ahead = 0) const {
         const Token& token = peek(ahead);
         if (token.kind == Token::Kind::QuotedName)
             return true;
         return token.kind == Token::Kind::Word && !reservedWords().contains(token.text.toLower());
     }
 
-    QString name()
-    {
+    QString name() {
         if (!atName())
             throw Failure{};
         return next().text;
     }
 
-    QString optionalAlias()
-    {
+    QString optionalAlias() {
         if (takeWord(u"as"))
             return name();
         return atName() ? name() : QString();
     }
 
-    std::unique_ptr<Query> parenthesizedQuery()
-    {
+    std::unique_ptr<Query> parenthesizedQuery() {
         expectSymbol(u"(");
         auto result = std::make_unique<Query>(query());
         expectSymbol(u")");
         return result;
     }
 
-    Query query()
-    {
+    Query query() {
         NestingGuard guard(depth_);
         Query result;
         result.cores.push_back(selectCore());
@@ -175,8 +158,7 @@ private:
         return result;
     }
 
-    SelectCore selectCore()
-    {
+    SelectCore selectCore() {
         expectWord(u"select");
         SelectCore core;
         if (takeWord(u"distinct"))
@@ -208,8 +190,7 @@ private:
         return core;
     }
 
-    SelectItem selectItem()
-    {
+    SelectItem selectItem() {
         SelectItem item;
         if (takeSymbol(u"*")) {
             item.expression = std::make_unique<Expression>();
@@ -221,8 +202,7 @@ private:
         return item;
     }
 
-    TableRef tableRef()
-    {
+    TableRef tableRef() {
         TableRef ref;
         if (atSymbol(u"("))
             ref.derived = parenthesizedQuery();
@@ -232,8 +212,7 @@ private:
         return ref;
     }
 
-    Statement insert()
-    {
+    Statement insert() {
         Insert result;
         takeWord(u"into");
         result.table = name();
@@ -262,8 +241,7 @@ private:
         return result;
     }
 
-    Statement update()
-    {
+    Statement update() {
         Update result;
         result.table = name();
         expectWord(u"set");
@@ -279,8 +257,7 @@ private:
         return result;
     }
 
-    Statement deleteRows()
-    {
+    Statement deleteRows() {
         Delete result;
         takeWord(u"from");
         result.table = name();
@@ -289,24 +266,21 @@ private:
         return result;
     }
 
-    static ExpressionPtr make(Expression::Kind kind, QString name = {})
-    {
+    static ExpressionPtr make(Expression::Kind kind, QString name = {}) {
         auto result = std::make_unique<Expression>();
         result->kind = kind;
         result->name = std::move(name);
         return result;
     }
 
-    static ExpressionPtr binary(QString op, ExpressionPtr left, ExpressionPtr right)
-    {
+    static ExpressionPtr binary(QString op, ExpressionPtr left, ExpressionPtr right) {
         auto result = make(Expression::Kind::Binary, std::move(op));
         result->children.push_back(std::move(left));
         result->children.push_back(std::move(right));
         return result;
     }
 
-    ExpressionPtr expression()
-    {
+    ExpressionPtr expression() {
         NestingGuard guard(depth_);
         ExpressionPtr left = conjunction();
         while (takeWord(u"or"))
@@ -314,16 +288,14 @@ private:
         return left;
     }
 
-    ExpressionPtr conjunction()
-    {
+    ExpressionPtr conjunction() {
         ExpressionPtr left = negation();
         while (takeWord(u"and"))
             left = binary(u"and"_qs, std::move(left), negation());
         return left;
     }
 
-    ExpressionPtr negation()
-    {
+    ExpressionPtr negation() {
         NestingGuard guard(depth_);
         if (atWord(u"not") && !atWord(u"exists", 1)) {
             next();
@@ -334,8 +306,7 @@ private:
         return predicate();
     }
 
-    ExpressionPtr predicate()
-    {
+    ExpressionPtr predicate() {
         ExpressionPtr left = additive();
         static const QStringView comparisons[] = {u"=", u"<>", u"!=", u"<", u">", u"<=", u">="};
         for (QStringView op : comparisons) {
@@ -349,7 +320,8 @@ private:
             result->children.push_back(std::move(left));
             return result;
         }
-        const bool negated = atWord(u"not") && (atWord(u"in", 1) || atWord(u"like", 1) || atWord(u"between", 1));
+        const bool negated =
+            atWord(u"not") && (atWord(u"in", 1) || atWord(u"like", 1) || atWord(u"between", 1));
         if (negated)
             next();
         if (takeWord(u"in"))
@@ -373,8 +345,7 @@ private:
         return left;
     }
 
-    ExpressionPtr membership(ExpressionPtr left, bool negated)
-    {
+    ExpressionPtr membership(ExpressionPtr left, bool negated) {
         if (atSymbol(u"(") && atWord(u"select", 1)) {
             auto result = make(Expression::Kind::InQuery);
             result->negated = negated;
@@ -393,8 +364,7 @@ private:
         return result;
     }
 
-    ExpressionPtr additive()
-    {
+    ExpressionPtr additive() {
         ExpressionPtr left = multiplicative();
         while (atSymbol(u"+") || atSymbol(u"-")) {
             QString op = next().text;
@@ -403,8 +373,7 @@ private:
         return left;
     }
 
-    ExpressionPtr multiplicative()
-    {
+    ExpressionPtr multiplicative() {
         ExpressionPtr left = unary();
         while (atSymbol(u"*") || atSymbol(u"/") || atSymbol(u"%")) {
             QString op = next().text;
@@ -413,8 +382,7 @@ private:
         return left;
     }
 
-    ExpressionPtr unary()
-    {
+    ExpressionPtr unary() {
         NestingGuard guard(depth_);
         if (atSymbol(u"-") || atSymbol(u"+")) {
             auto result = make(Expression::Kind::Unary, next().text);
@@ -424,55 +392,53 @@ private:
         return primary();
     }
 
-    ExpressionPtr primary()
-    {
+    ExpressionPtr primary() {
         const Token& token = peek();
         switch (token.kind) {
-        case Token::Kind::Text:
-        case Token::Kind::Number: {
-            next();
-            auto result = make(Expression::Kind::Literal);
-            result->literal = literalCount_++;
-            result->type = token.kind == Token::Kind::Text ? ValueType::Text : ValueType::Number;
-            return result;
-        }
-        case Token::Kind::Symbol:
-            if (atSymbol(u"(")) {
-                if (atWord(u"select", 1)) {
-                    auto result = make(Expression::Kind::Subquery);
+            case Token::Kind::Text:
+            case Token::Kind::Number: {
+                next();
+                auto result = make(Expression::Kind::Literal);
+                result->literal = literalCount_++;
+                result->type = token.kind == Token::Kind::Text ? ValueType::Text : ValueType::Number;
+                return result;
+            }
+            case Token::Kind::Symbol:
+                if (atSymbol(u"(")) {
+                    if (atWord(u"select", 1)) {
+                        auto result = make(Expression::Kind::Subquery);
+                        result->query = parenthesizedQuery();
+                        return result;
+                    }
+                    next();
+                    auto result = make(Expression::Kind::Parenthesis);
+                    result->children.push_back(expression());
+                    expectSymbol(u")");
+                    return result;
+                }
+                throw Failure{};
+            case Token::Kind::Word:
+                if (takeWord(u"null"))
+                    return make(Expression::Kind::Null);
+                if (atWord(u"not") || atWord(u"exists")) {
+                    auto result = make(Expression::Kind::Exists);
+                    result->negated = takeWord(u"not");
+                    expectWord(u"exists");
                     result->query = parenthesizedQuery();
                     return result;
                 }
-                next();
-                auto result = make(Expression::Kind::Parenthesis);
-                result->children.push_back(expression());
-                expectSymbol(u")");
-                return result;
-            }
-            throw Failure{};
-        case Token::Kind::Word:
-            if (takeWord(u"null"))
-                return make(Expression::Kind::Null);
-            if (atWord(u"not") || atWord(u"exists")) {
-                auto result = make(Expression::Kind::Exists);
-                result->negated = takeWord(u"not");
-                expectWord(u"exists");
-                result->query = parenthesizedQuery();
-                return result;
-            }
-            if (atSymbol(u"(", 1) && (atName() || atWord(u"left") || atWord(u"right")))
-                return functionCall();
-            return column();
-        case Token::Kind::QuotedName:
-            return column();
-        case Token::Kind::End:
-            break;
+                if (atSymbol(u"(", 1) && (atName() || atWord(u"left") || atWord(u"right")))
+                    return functionCall();
+                return column();
+            case Token::Kind::QuotedName:
+                return column();
+            case Token::Kind::End:
+                break;
         }
         throw Failure{};
     }
 
-    ExpressionPtr functionCall()
-    {
+    ExpressionPtr functionCall() {
         auto result = make(Expression::Kind::Function, next().text.toLower());
         expectSymbol(u"(");
         if (takeSymbol(u"*")) {
@@ -490,8 +456,7 @@ private:
         return result;
     }
 
-    ExpressionPtr column()
-    {
+    ExpressionPtr column() {
         QString first = name();
         if (!takeSymbol(u"."))
             return make(Expression::Kind::Column, std::move(first));
@@ -513,8 +478,7 @@ private:
 
 }  // namespace
 
-std::optional<Statement> parseStatement(const QList<Token>& tokens)
-{
+std::optional<Statement> parseStatement(const QList<Token>& tokens) {
     try {
         return Parser(tokens).statement();
     } catch (const Failure&) {

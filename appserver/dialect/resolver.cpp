@@ -7,20 +7,19 @@
 namespace dialect {
 namespace {
 
-ValueType valueTypeOf(schema::ColumnType type)
-{
+ValueType valueTypeOf(schema::ColumnType type) {
     switch (type) {
-    case schema::ColumnType::Text:
-    case schema::ColumnType::DateTime:
-        return ValueType::Text;
-    case schema::ColumnType::Money:
-        return ValueType::Money;
-    case schema::ColumnType::Integer:
-    case schema::ColumnType::Bool:
-    case schema::ColumnType::Real:
-        return ValueType::Number;
-    case schema::ColumnType::Blob:
-        break;
+        case schema::ColumnType::Text:
+        case schema::ColumnType::DateTime:
+            return ValueType::Text;
+        case schema::ColumnType::Money:
+            return ValueType::Money;
+        case schema::ColumnType::Integer:
+        case schema::ColumnType::Bool:
+        case schema::ColumnType::Real:
+            return ValueType::Number;
+        case schema::ColumnType::Blob:
+            break;
     }
     return ValueType::Unknown;
 }
@@ -37,20 +36,17 @@ struct Source {
     QString writtenName;
     QList<NamedType> derivedColumns;
 
-    bool answersTo(QStringView qualifier) const
-    {
+    bool answersTo(QStringView qualifier) const {
         if (!alias.isEmpty())
             return alias.compare(qualifier, Qt::CaseInsensitive) == 0;
         return writtenName.compare(qualifier, Qt::CaseInsensitive) == 0;
     }
 
-    const schema::Column* catalogueColumn(QStringView name) const
-    {
+    const schema::Column* catalogueColumn(QStringView name) const {
         return table ? schema::FindColumn(*table, name) : nullptr;
     }
 
-    std::optional<ValueType> columnType(QStringView name) const
-    {
+    std::optional<ValueType> columnType(QStringView name) const {
         if (const schema::Column* column = catalogueColumn(name))
             return valueTypeOf(column->type);
         for (const NamedType& column : derivedColumns) {
@@ -60,8 +56,7 @@ struct Source {
         return std::nullopt;
     }
 
-    QList<NamedType> allColumns() const
-    {
+    QList<NamedType> allColumns() const {
         if (!table)
             return derivedColumns;
         QList<NamedType> columns;
@@ -76,8 +71,7 @@ struct Scope {
     const Scope* outer = nullptr;
 };
 
-const Source* findSource(const Scope* scope, QStringView qualifier)
-{
+const Source* findSource(const Scope* scope, QStringView qualifier) {
     for (; scope; scope = scope->outer) {
         for (const Source& source : scope->sources) {
             if (source.answersTo(qualifier))
@@ -87,8 +81,7 @@ const Source* findSource(const Scope* scope, QStringView qualifier)
     return nullptr;
 }
 
-ValueType columnType(const Scope* scope, const Expression& column)
-{
+ValueType columnType(const Scope* scope, const Expression& column) {
     if (!column.qualifier.isEmpty()) {
         const Source* source = findSource(scope, column.qualifier);
         return source ? source->columnType(column.name).value_or(ValueType::Unknown) : ValueType::Unknown;
@@ -102,14 +95,12 @@ ValueType columnType(const Scope* scope, const Expression& column)
     return ValueType::Unknown;
 }
 
-void resolveTableName(QString& name)
-{
+void resolveTableName(QString& name) {
     if (const schema::Table* table = schema::FindTable(name))
         name = table->name;
 }
 
-ValueType functionType(const Expression& function)
-{
+ValueType functionType(const Expression& function) {
     static const QStringList textFunctions = {u"left"_qs,  u"right"_qs, u"substring"_qs, u"ltrim"_qs,
                                               u"rtrim"_qs, u"upper"_qs, u"lower"_qs,     u"replace"_qs};
     static const QStringList numberFunctions = {u"charindex"_qs, u"len"_qs, u"count"_qs,
@@ -126,45 +117,44 @@ ValueType functionType(const Expression& function)
 }
 
 // A number written where money is meant is an amount in yuan; the database holds ten-thousandths.
-void markMoney(Expression& expression)
-{
+void markMoney(Expression& expression) {
     using Kind = Expression::Kind;
     switch (expression.kind) {
-    case Kind::Literal:
-        expression.inYuan = true;
-        break;
-    case Kind::Unary:
-        if (expression.name != u"not")
+        case Kind::Literal:
+            expression.inYuan = true;
+            break;
+        case Kind::Unary:
+            if (expression.name != u"not")
+                markMoney(*expression.children.front());
+            break;
+        case Kind::Parenthesis:
             markMoney(*expression.children.front());
-        break;
-    case Kind::Parenthesis:
-        markMoney(*expression.children.front());
-        break;
-    case Kind::Binary:
-        if (expression.name == u"+" || expression.name == u"-") {
-            markMoney(*expression.children[0]);
-            markMoney(*expression.children[1]);
-        }
-        break;
-    default:
-        break;
+            break;
+        case Kind::Binary:
+            if (expression.name == u"+" || expression.name == u"-") {
+                markMoney(*expression.children[0]);
+                markMoney(*expression.children[1]);
+            }
+            break;
+        default:
+            break;
     }
 }
 
-bool isComparison(const QString& op)
-{
-    static const QStringList comparisons = {u"="_qs, u"<>"_qs, u"!="_qs, u"<"_qs, u">"_qs, u"<="_qs, u">="_qs};
+bool isComparison(const QString& op) {
+    static const QStringList comparisons = {u"="_qs, u"<>"_qs, u"!="_qs, u"<"_qs,
+                                            u">"_qs, u"<="_qs, u">="_qs};
     return comparisons.contains(op);
 }
 
 // Where one side of a comparison or a sum is money, a literal on the other side is in yuan.
-void markMoneyBesideMoney(Expression& expression)
-{
+void markMoneyBesideMoney(Expression& expression) {
     using Kind = Expression::Kind;
     auto& children = expression.children;
-    const bool pairs = (expression.kind == Kind::Binary
-                        && (isComparison(expression.name) || expression.name == u"+" || expression.name == u"-"))
-                       && expression.type != ValueType::Text;
+    const bool pairs =
+        (expression.kind == Kind::Binary &&
+         (isComparison(expression.name) || expression.name == u"+" || expression.name == u"-")) &&
+        expression.type != ValueType::Text;
     if (pairs) {
         if (children[0]->type == ValueType::Money)
             markMoney(*children[1]);
@@ -172,23 +162,21 @@ void markMoneyBesideMoney(Expression& expression)
             markMoney(*children[0]);
         return;
     }
-    if ((expression.kind == Kind::Between || expression.kind == Kind::InList)
-        && children.front()->type == ValueType::Money) {
+    if ((expression.kind == Kind::Between || expression.kind == Kind::InList) &&
+        children.front()->type == ValueType::Money) {
         for (size_t i = 1; i < children.size(); ++i)
             markMoney(*children[i]);
     }
 }
 
-bool isMoneyColumn(const QString& table, QStringView column)
-{
+bool isMoneyColumn(const QString& table, QStringView column) {
     const schema::Table* found = schema::FindTable(table);
     const schema::Column* target = found ? schema::FindColumn(*found, column) : nullptr;
     return target && target->type == schema::ColumnType::Money;
 }
 
 // The columns an insert fills, in order: those it names, else every column of the table.
-QStringList insertedColumns(const Insert& insert)
-{
+QStringList insertedColumns(const Insert& insert) {
     if (!insert.columns.isEmpty())
         return insert.columns;
     QStringList columns;
@@ -200,10 +188,9 @@ QStringList insertedColumns(const Insert& insert)
 }
 
 class Resolver {
-public:
+  public:
     // Returns the columns that the query yields, as its first select names them.
-    QList<NamedType> query(Query& query, const Scope* outer, bool outermost)
-    {
+    QList<NamedType> query(Query& query, const Scope* outer, bool outermost) {
         std::optional<Scope> firstScope;
         for (SelectCore& core : query.cores) {
             Scope scope = selectCore(core, outer, outermost);
@@ -215,8 +202,7 @@ public:
         return columnsOf(query.cores.front(), *firstScope);
     }
 
-    void insert(Insert& insert)
-    {
+    void insert(Insert& insert) {
         resolveTableName(insert.table);
         const QStringList columns = insertedColumns(insert);
         auto markAmounts = [&](auto& values, auto valueOf) {
@@ -237,8 +223,7 @@ public:
         }
     }
 
-    void update(Update& update)
-    {
+    void update(Update& update) {
         resolveTableName(update.table);
         Scope scope;
         scope.sources.push_back(tableSource(update.table, {}));
@@ -251,8 +236,7 @@ public:
             expression(*update.where, &scope);
     }
 
-    void deleteRows(Delete& deletion)
-    {
+    void deleteRows(Delete& deletion) {
         resolveTableName(deletion.table);
         Scope scope;
         scope.sources.push_back(tableSource(deletion.table, {}));
@@ -260,9 +244,8 @@ public:
             expression(*deletion.where, &scope);
     }
 
-private:
-    static Source tableSource(const QString& name, const QString& alias)
-    {
+  private:
+    static Source tableSource(const QString& name, const QString& alias) {
         Source source;
         source.writtenName = name;
         source.alias = alias;
@@ -271,8 +254,7 @@ private:
     }
 
     // The columns a select yields, named by alias or column.
-    static QList<NamedType> columnsOf(const SelectCore& core, const Scope& scope)
-    {
+    static QList<NamedType> columnsOf(const SelectCore& core, const Scope& scope) {
         QList<NamedType> columns;
         for (const SelectItem& item : core.items) {
             const Expression& expression = *item.expression;
@@ -291,8 +273,7 @@ private:
         return columns;
     }
 
-    Scope selectCore(SelectCore& core, const Scope* outer, bool outermost)
-    {
+    Scope selectCore(SelectCore& core, const Scope* outer, bool outermost) {
         if (!core.intoTable.isEmpty()) {
             resolveTableName(core.intoTable);
             core.intoStationTable = schema::FindTable(core.intoTable) != nullptr;
@@ -328,8 +309,7 @@ private:
 
     // The engine names a plain column by the catalogue's spelling; the workstation reads it by
     // the spelling it wrote.
-    static QString renamedColumn(const Expression& expression, const Scope& scope)
-    {
+    static QString renamedColumn(const Expression& expression, const Scope& scope) {
         if (expression.kind != Expression::Kind::Column)
             return {};
         for (const Source& source : scope.sources) {
@@ -341,8 +321,7 @@ private:
         return {};
     }
 
-    void expression(Expression& expression, const Scope* scope)
-    {
+    void expression(Expression& expression, const Scope* scope) {
         for (auto& child : expression.children)
             this->expression(*child, scope);
         if (expression.query)
@@ -350,60 +329,60 @@ private:
 
         using Kind = Expression::Kind;
         switch (expression.kind) {
-        case Kind::Column:
-            expression.type = columnType(scope, expression);
-            break;
-        case Kind::Literal:
-            break;
-        case Kind::Star:
-        case Kind::Null:
-            expression.type = ValueType::Unknown;
-            break;
-        case Kind::Binary: {
-            const ValueType left = expression.children[0]->type;
-            const ValueType right = expression.children[1]->type;
-            const bool sum = expression.name == u"+" || expression.name == u"-";
-            if (expression.name == u"+" && (left == ValueType::Text || right == ValueType::Text))
-                expression.type = ValueType::Text;
-            else if (sum && (left == ValueType::Money || right == ValueType::Money))
-                expression.type = ValueType::Money;
-            else
+            case Kind::Column:
+                expression.type = columnType(scope, expression);
+                break;
+            case Kind::Literal:
+                break;
+            case Kind::Star:
+            case Kind::Null:
+                expression.type = ValueType::Unknown;
+                break;
+            case Kind::Binary: {
+                const ValueType left = expression.children[0]->type;
+                const ValueType right = expression.children[1]->type;
+                const bool sum = expression.name == u"+" || expression.name == u"-";
+                if (expression.name == u"+" && (left == ValueType::Text || right == ValueType::Text))
+                    expression.type = ValueType::Text;
+                else if (sum && (left == ValueType::Money || right == ValueType::Money))
+                    expression.type = ValueType::Money;
+                else
+                    expression.type = ValueType::Number;
+                markMoneyBesideMoney(expression);
+                break;
+            }
+            case Kind::Function:
+                expression.type = functionType(expression);
+                break;
+            case Kind::Subquery:
+                expression.type = expression.query->cores.front().items.front().expression->type;
+                break;
+            case Kind::Parenthesis:
+                expression.type = expression.children.front()->type;
+                break;
+            case Kind::Unary:
+                expression.type =
+                    expression.name != u"not" && expression.children.front()->type == ValueType::Money
+                        ? ValueType::Money
+                        : ValueType::Number;
+                break;
+            case Kind::InList:
+            case Kind::Between:
+                markMoneyBesideMoney(expression);
                 expression.type = ValueType::Number;
-            markMoneyBesideMoney(expression);
-            break;
-        }
-        case Kind::Function:
-            expression.type = functionType(expression);
-            break;
-        case Kind::Subquery:
-            expression.type = expression.query->cores.front().items.front().expression->type;
-            break;
-        case Kind::Parenthesis:
-            expression.type = expression.children.front()->type;
-            break;
-        case Kind::Unary:
-            expression.type = expression.name != u"not" && expression.children.front()->type == ValueType::Money
-                                  ? ValueType::Money
-                                  : ValueType::Number;
-            break;
-        case Kind::InList:
-        case Kind::Between:
-            markMoneyBesideMoney(expression);
-            expression.type = ValueType::Number;
-            break;
-        case Kind::Exists:
-        case Kind::InQuery:
-        case Kind::IsNull:
-            expression.type = ValueType::Number;
-            break;
+                break;
+            case Kind::Exists:
+            case Kind::InQuery:
+            case Kind::IsNull:
+                expression.type = ValueType::Number;
+                break;
         }
     }
 };
 
 }  // namespace
 
-void resolve(Statement& statement)
-{
+void resolve(Statement& statement) {
     Resolver resolver;
     std::visit(
         [&](auto& node) {

@@ -5,8 +5,7 @@ namespace dialect {
 // The station's tables belong to the server. The administrator's duplicate removal drops a table
 // and selects the distinct rows back into it; emptying and refilling it instead keeps its indexes,
 // defaults and auto-numbers.
-WrittenStatement SqlWriter::write(const Statement& statement)
-{
+WrittenStatement SqlWriter::write(const Statement& statement) {
     sql_.clear();
     placeholders_.clear();
     std::visit(
@@ -29,8 +28,7 @@ WrittenStatement SqlWriter::write(const Statement& statement)
     return {sql_, placeholders_};
 }
 
-void SqlWriter::writeQuery(const Query& query)
-{
+void SqlWriter::writeQuery(const Query& query) {
     const SelectCore& first = query.cores.front();
     if (!first.intoTable.isEmpty()) {
         append(first.intoStationTable ? u"insert into " : u"create table ");
@@ -68,8 +66,7 @@ void SqlWriter::writeQuery(const Query& query)
     }
 }
 
-void SqlWriter::writeSelectCore(const SelectCore& core, bool withTop)
-{
+void SqlWriter::writeSelectCore(const SelectCore& core, bool withTop) {
     append(u"select ");
     if (core.distinct)
         append(u"distinct ");
@@ -110,8 +107,7 @@ void SqlWriter::writeSelectCore(const SelectCore& core, bool withTop)
     }
 }
 
-void SqlWriter::writeTableRef(const TableRef& ref)
-{
+void SqlWriter::writeTableRef(const TableRef& ref) {
     if (ref.derived) {
         append(u"(");
         writeQuery(*ref.derived);
@@ -125,8 +121,7 @@ void SqlWriter::writeTableRef(const TableRef& ref)
     }
 }
 
-void SqlWriter::writeInsert(const Insert& insert)
-{
+void SqlWriter::writeInsert(const Insert& insert) {
     append(u"insert into ");
     writeName(insert.table);
     if (!insert.columns.isEmpty()) {
@@ -153,8 +148,7 @@ void SqlWriter::writeInsert(const Insert& insert)
     }
 }
 
-void SqlWriter::writeUpdate(const Update& update)
-{
+void SqlWriter::writeUpdate(const Update& update) {
     append(u"update ");
     writeName(update.table);
     append(u" set ");
@@ -171,8 +165,7 @@ void SqlWriter::writeUpdate(const Update& update)
     }
 }
 
-void SqlWriter::writeDelete(const Delete& deletion)
-{
+void SqlWriter::writeDelete(const Delete& deletion) {
     append(u"delete from ");
     writeName(deletion.table);
     if (deletion.where) {
@@ -181,8 +174,7 @@ void SqlWriter::writeDelete(const Delete& deletion)
     }
 }
 
-void SqlWriter::writeList(const std::vector<ExpressionPtr>& expressions, size_t from)
-{
+void SqlWriter::writeList(const std::vector<ExpressionPtr>& expressions, size_t from) {
     for (size_t i = from; i < expressions.size(); ++i) {
         if (i > from)
             append(u",");
@@ -190,8 +182,7 @@ void SqlWriter::writeList(const std::vector<ExpressionPtr>& expressions, size_t 
     }
 }
 
-void SqlWriter::writeFunction(const Expression& function)
-{
+void SqlWriter::writeFunction(const Expression& function) {
     const auto& arguments = function.children;
     if (function.name == u"left" && arguments.size() == 2) {
         writeLeft(*arguments[0], *arguments[1]);
@@ -215,10 +206,9 @@ void SqlWriter::writeFunction(const Expression& function)
 
 // "||" binds tighter than arithmetic, so a sum or difference joined to a text keeps its own
 // parentheses.
-void SqlWriter::writeConcatenated(const Expression& operand)
-{
-    const bool arithmetic = operand.kind == Expression::Kind::Binary
-                            && !(operand.name == u"+" && operand.type == ValueType::Text);
+void SqlWriter::writeConcatenated(const Expression& operand) {
+    const bool arithmetic = operand.kind == Expression::Kind::Binary &&
+                            !(operand.name == u"+" && operand.type == ValueType::Text);
     if (arithmetic)
         append(u"(");
     writeExpression(operand);
@@ -226,96 +216,95 @@ void SqlWriter::writeConcatenated(const Expression& operand)
         append(u")");
 }
 
-void SqlWriter::writeExpression(const Expression& expression)
-{
+void SqlWriter::writeExpression(const Expression& expression) {
     using Kind = Expression::Kind;
     const auto& children = expression.children;
     switch (expression.kind) {
-    case Kind::Column:
-        if (!expression.qualifier.isEmpty()) {
-            writeName(expression.qualifier);
-            append(u".");
-        }
-        writeName(expression.name);
-        return;
-    case Kind::Star:
-        if (!expression.qualifier.isEmpty()) {
-            writeName(expression.qualifier);
-            append(u".");
-        }
-        append(u"*");
-        return;
-    case Kind::Literal:
-        placeholders_.append({expression.literal, expression.inYuan});
-        append(placeholder(int(placeholders_.size())));
-        return;
-    case Kind::Null:
-        append(u"null");
-        return;
-    case Kind::Unary:
-        append(expression.name);
-        // "not x", and "- -1" rather than a comment
-        if (expression.name == u"not" || children[0]->kind == Kind::Unary)
-            append(u" ");
-        writeExpression(*children[0]);
-        return;
-    case Kind::Binary: {
-        const bool joinsText = expression.name == u"+" && expression.type == ValueType::Text;
-        if (joinsText) {
-            writeConcatenated(*children[0]);
-            append(u" || ");
-            writeConcatenated(*children[1]);
+        case Kind::Column:
+            if (!expression.qualifier.isEmpty()) {
+                writeName(expression.qualifier);
+                append(u".");
+            }
+            writeName(expression.name);
+            return;
+        case Kind::Star:
+            if (!expression.qualifier.isEmpty()) {
+                writeName(expression.qualifier);
+                append(u".");
+            }
+            append(u"*");
+            return;
+        case Kind::Literal:
+            placeholders_.append({expression.literal, expression.inYuan});
+            append(placeholder(int(placeholders_.size())));
+            return;
+        case Kind::Null:
+            append(u"null");
+            return;
+        case Kind::Unary:
+            append(expression.name);
+            // "not x", and "- -1" rather than a comment
+            if (expression.name == u"not" || children[0]->kind == Kind::Unary)
+                append(u" ");
+            writeExpression(*children[0]);
+            return;
+        case Kind::Binary: {
+            const bool joinsText = expression.name == u"+" && expression.type == ValueType::Text;
+            if (joinsText) {
+                writeConcatenated(*children[0]);
+                append(u" || ");
+                writeConcatenated(*children[1]);
+                return;
+            }
+            writeExpression(*children[0]);
+            if (expression.name == u"like")
+                append(expression.negated ? u" not like " : u" like ");
+            else
+                append(QStringLiteral(" %1 ").arg(expression.name));
+            writeExpression(*children[1]);
             return;
         }
-        writeExpression(*children[0]);
-        if (expression.name == u"like")
-            append(expression.negated ? u" not like " : u" like ");
-        else
-            append(QStringLiteral(" %1 ").arg(expression.name));
-        writeExpression(*children[1]);
-        return;
-    }
-    case Kind::Function:
-        writeFunction(expression);
-        return;
-    case Kind::Subquery:
-        append(u"(");
-        writeQuery(*expression.query);
-        append(u")");
-        return;
-    case Kind::Exists:
-        append(expression.negated ? u"not exists (" : u"exists (");
-        writeQuery(*expression.query);
-        append(u")");
-        return;
-    case Kind::InQuery:
-        writeExpression(*children[0]);
-        append(expression.negated ? u" not in (" : u" in (");
-        writeQuery(*expression.query);
-        append(u")");
-        return;
-    case Kind::InList:
-        writeExpression(*children[0]);
-        append(expression.negated ? u" not in (" : u" in (");
-        writeList(children, 1);
-        append(u")");
-        return;
-    case Kind::Between:
-        writeExpression(*children[0]);
-        append(expression.negated ? u" not between " : u" between ");
-        writeExpression(*children[1]);
-        append(u" and ");
-        writeExpression(*children[2]);
-        return;
-    case Kind::IsNull:
-        writeExpression(*children[0]);
-        append(expression.negated ? u" is not null" : u" is null");
-        return;
-    case Kind::Parenthesis:
-        append(u"(");
-        writeExpression(*children[0]);
-        append(u")");
-        return;
+        case Kind::Function:
+            writeFunction(expression);
+            return;
+        case Kind::Subquery:
+            append(u"(");
+            writeQuery(*expression.query);
+            append(u")");
+            return;
+        case Kind::Exists:
+            append(expression.negated ? u"not exists (" : u"exists (");
+            writeQuery(*expression.query);
+            append(u")");
+            return;
+        case Kind::InQuery:
+            writeExpression(*children[0]);
+            append(expression.negated ? u" not in (" : u" in (");
+            writeQuery(*expression.query);
+            append(u")");
+            return;
+        case Kind::InList:
+            writeExpression(*children[0]);
+            append(expression.negated ? u" not in (" : u" in (");
+            writeList(children, 1);
+            append(u")");
+            return;
+        case Kind::Between:
+            writeExpression(*children[0]);
+            append(expression.negated ? u" not between " : u" between ");
+            writeExpression(*children[1]);
+            append(u" and ");
+            writeExpression(*children[2]);
+            return;
+        case Kind::IsNull:
+            writeExpression(*children[0]);
+            append(expression.negated ? u" is not null" : u" is null");
+            return;
+        case Kind::Parenthesis:
+            append(u"(");
+            writeExpression(*children[0]);
+            append(u")");
+            return;
     }
 }
 

@@ -23,12 +23,12 @@ struct WrittenStatement {
 // Writes a resolved statement back as text. The common grammar lives here; each engine says
 // how it quotes names, marks placeholders and spells the functions it names otherwise.
 class SqlWriter {
-public:
+  public:
     virtual ~SqlWriter() = default;
 
     WrittenStatement write(const Statement& statement);
 
-protected:
+  protected:
     virtual QString quotedName(const QString& name) const = 0;
     virtual QString placeholder(int number) const = 0;
     // left(x,n), right(x,n), charindex(a,b): the engine's own spelling.
@@ -40,7 +40,7 @@ protected:
     void writeName(const QString& name) { sql_ += quotedName(name); }
     void writeExpression(const Expression& expression);
 
-private:
+  private:
     void writeQuery(const Query& query);
     void writeSelectCore(const SelectCore& core, bool withTop);
     void writeTableRef(const TableRef& ref);

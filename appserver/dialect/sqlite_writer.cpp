@@ -5,8 +5,7 @@
 namespace dialect {
 namespace {
 
-bool isSqliteKeyword(const QString& name)
-{
+bool isSqliteKeyword(const QString& name) {
     static const QSet<QString> keywords = [] {
         const QString list = QStringLiteral(
             "abort action add after all alter always analyze and as asc attach autoincrement before "
@@ -27,8 +26,7 @@ bool isSqliteKeyword(const QString& name)
     return keywords.contains(name.toLower());
 }
 
-bool isPlainName(const QString& name)
-{
+bool isPlainName(const QString& name) {
     if (name.isEmpty() || name.front().isDigit())
         return false;
     for (QChar c : name) {
@@ -40,8 +38,7 @@ bool isPlainName(const QString& name)
 
 }  // namespace
 
-QString SqliteWriter::quotedName(const QString& name) const
-{
+QString SqliteWriter::quotedName(const QString& name) const {
     if (isPlainName(name) && !isSqliteKeyword(name))
         return name;
     QString quoted = name;
@@ -49,13 +46,11 @@ QString SqliteWriter::quotedName(const QString& name) const
     return QStringLiteral("\"%1\"").arg(quoted);
 }
 
-QString SqliteWriter::placeholder(int) const
-{
+QString SqliteWriter::placeholder(int) const {
     return QStringLiteral("?");
 }
 
-void SqliteWriter::writeLeft(const Expression& text, const Expression& count)
-{
+void SqliteWriter::writeLeft(const Expression& text, const Expression& count) {
     append(u"substr(");
     writeExpression(text);
     append(u",1,");
@@ -65,8 +60,7 @@ void SqliteWriter::writeLeft(const Expression& text, const Expression& count)
 
 // right(x,n) is substr(x,-n,n): counting from the end, and empty for n = 0 where substr(x,-0)
 // would give the whole text.
-void SqliteWriter::writeRight(const Expression& text, const Expression& count)
-{
+void SqliteWriter::writeRight(const Expression& text, const Expression& count) {
     append(u"substr(");
     writeExpression(text);
     append(u",-(");
@@ -77,8 +71,7 @@ void SqliteWriter::writeRight(const Expression& text, const Expression& count)
 }
 
 // charindex(needle, haystack) is instr(haystack, needle).
-void SqliteWriter::writeCharindex(const Expression& needle, const Expression& haystack)
-{
+void SqliteWriter::writeCharindex(const Expression& needle, const Expression& haystack) {
     append(u"instr(");
     writeExpression(haystack);
     append(u",");

@@ -7,7 +7,7 @@ namespace dialect {
 // SQLite: "?" placeholders, substr and instr for the text functions, names quoted only where
 // SQLite would read them as keywords.
 class SqliteWriter : public SqlWriter {
-protected:
+  protected:
     QString quotedName(const QString& name) const override;
     QString placeholder(int number) const override;
     void writeLeft(const Expression& text, const Expression& count) override;

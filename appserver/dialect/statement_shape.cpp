@@ -5,8 +5,7 @@
 namespace dialect {
 namespace {
 
-QVariant numberValue(QStringView text)
-{
+QVariant numberValue(QStringView text) {
     bool whole = false;
     const qlonglong integer = text.toLongLong(&whole);
     if (whole)
@@ -21,15 +20,12 @@ const QString kNumberMark = QStringLiteral("'n");
 
 }  // namespace
 
-std::optional<StatementShape> shapeOf(QStringView s)
-{
+std::optional<StatementShape> shapeOf(QStringView s) {
     StatementShape shape;
     shape.key.reserve(s.size());
     qsizetype copiedUpTo = 0;
     qsizetype i = 0;
-    auto copyUpTo = [&](qsizetype end) {
-        shape.key += s.mid(copiedUpTo, end - copiedUpTo);
-    };
+    auto copyUpTo = [&](qsizetype end) { shape.key += s.mid(copiedUpTo, end - copiedUpTo); };
     while (i < s.size()) {
         const QChar c = s[i];
         const qsizetype start = i;

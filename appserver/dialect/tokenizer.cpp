@@ -7,8 +7,7 @@ namespace {
 
 using lexical::startsWord;
 
-std::optional<QString> readSymbol(QStringView s, qsizetype& i)
-{
+std::optional<QString> readSymbol(QStringView s, qsizetype& i) {
     static const QStringView twoCharacter[] = {u"<>", u"<=", u">=", u"!="};
     for (QStringView symbol : twoCharacter) {
         if (s.mid(i).startsWith(symbol)) {
@@ -24,8 +23,7 @@ std::optional<QString> readSymbol(QStringView s, qsizetype& i)
 
 }  // namespace
 
-std::optional<QList<Token>> tokenize(QStringView s)
-{
+std::optional<QList<Token>> tokenize(QStringView s) {
     QList<Token> tokens;
     qsizetype i = 0;
     while (true) {

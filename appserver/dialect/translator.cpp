@@ -27,8 +27,7 @@ struct CachedTranslation {
 // shapes the cache starts afresh.
 constexpr qsizetype kMostShapes = 10000;
 
-CachedTranslation translateShape(Target target, const QList<Token>& tokens)
-{
+CachedTranslation translateShape(Target target, const QList<Token>& tokens) {
     // SQLite is the only engine with a writer so far; for the others every statement goes as sent.
     if (target != Target::Sqlite)
         return {{}, {}, true};
@@ -43,8 +42,7 @@ CachedTranslation translateShape(Target target, const QList<Token>& tokens)
 
 // An amount written in yuan ("25.5", '12') as the ten-thousandths the database holds; a text
 // that is no amount stays as it was.
-QVariant tenThousandths(const QString& written, const QVariant& value)
-{
+QVariant tenThousandths(const QString& written, const QVariant& value) {
     if (const std::optional<Money> amount = Money::parse(written))
         return qlonglong(amount->units());
     bool number = false;
@@ -63,8 +61,7 @@ Translator::Translator(Target target) : target_(target), cache_(std::make_unique
 
 Translator::~Translator() = default;
 
-Translated Translator::translate(QStringView statement)
-{
+Translated Translator::translate(QStringView statement) {
     const std::optional<StatementShape> shape = shapeOf(statement);
     if (!shape)
         return {statement.toString(), {}, true};
@@ -95,8 +92,8 @@ Translated Translator::translate(QStringView statement)
     result.parameters.reserve(translation.placeholders.size());
     for (const Placeholder& placeholder : translation.placeholders) {
         const QVariant& value = shape->literals[placeholder.literal];
-        result.parameters.append(placeholder.inYuan ? tenThousandths(shape->literalTexts[placeholder.literal], value)
-                                                    : value);
+        result.parameters.append(
+            placeholder.inYuan ? tenThousandths(shape->literalTexts[placeholder.literal], value) : value);
     }
     return result;
 }

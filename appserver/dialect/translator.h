@@ -20,7 +20,7 @@ struct Translated {
 // Turns the statements that workstations send into the engine's own dialect.
 // Thread-safe; caches translations by statement shape (literals lifted out).
 class Translator {
-public:
+  public:
     explicit Translator(Target target);
     ~Translator();
     Translator(const Translator&) = delete;
@@ -28,7 +28,7 @@ public:
 
     Translated translate(QStringView statement);
 
-private:
+  private:
     struct Cache;
     Target target_;
     std::unique_ptr<Cache> cache_;

@@ -15,8 +15,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-QStringList workstationStatements()
-{
+QStringList workstationStatements() {
     QFile file(QStringLiteral(WORKSTATION_STATEMENTS));
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -29,9 +28,8 @@ QStringList workstationStatements()
 }
 
 class SchemaDatabase {
-public:
-    SchemaDatabase()
-    {
+  public:
+    SchemaDatabase() {
         sqlite3_open(":memory:", &db_);
         for (const QString& create : schema::SqliteCreateStatements())
             sqlite3_exec(db_, create.toUtf8().constData(), nullptr, nullptr, nullptr);
@@ -40,25 +38,22 @@ public:
     SchemaDatabase(const SchemaDatabase&) = delete;
     SchemaDatabase& operator=(const SchemaDatabase&) = delete;
 
-    void prepare(const QString& sql)
-    {
+    void prepare(const QString& sql) {
         const QByteArray text = sql.toUtf8();
         sqlite3_stmt* statement = nullptr;
         sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &statement, nullptr);
         sqlite3_finalize(statement);
     }
 
-private:
+  private:
     sqlite3* db_ = nullptr;
 };
 
-double seconds(Clock::duration duration)
-{
+double seconds(Clock::duration duration) {
     return std::chrono::duration<double>(duration).count();
 }
 
-void TranslationAgainstPrepare(benchmark::State& state)
-{
+void TranslationAgainstPrepare(benchmark::State& state) {
     const QStringList statements = workstationStatements();
     if (statements.isEmpty()) {
         state.SkipWithError("no statements");

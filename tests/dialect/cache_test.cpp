@@ -11,18 +11,18 @@ namespace {
 using dialect::Target;
 using dialect::Translator;
 
-TEST(TranslationCache, StatementsDifferingOnlyInLiteralsShareOneTranslation)
-{
+TEST(TranslationCache, StatementsDifferingOnlyInLiteralsShareOneTranslation) {
     Translator translator(Target::Sqlite);
-    const auto first = translator.translate(u"update desklist set ssum=ssum+2 where date0+ccno='08-05-078003'");
-    const auto second = translator.translate(u"update desklist set ssum=ssum+5 where date0+ccno='08-05-098005'");
+    const auto first =
+        translator.translate(u"update desklist set ssum=ssum+2 where date0+ccno='08-05-078003'");
+    const auto second =
+        translator.translate(u"update desklist set ssum=ssum+5 where date0+ccno='08-05-098005'");
     EXPECT_EQ(first.sql, second.sql);
     EXPECT_EQ(first.parameters, QVariantList({2, u"08-05-078003"_qs}));
     EXPECT_EQ(second.parameters, QVariantList({5, u"08-05-098005"_qs}));
 }
 
-TEST(TranslationCache, ALiteralUsedTwiceIsBoundTwice)
-{
+TEST(TranslationCache, ALiteralUsedTwiceIsBoundTwice) {
     Translator translator(Target::Sqlite);
     const auto first = translator.translate(u"select right(票号,6) from 已售车票");
     const auto second = translator.translate(u"select right(票号,2) from 已售车票");
@@ -32,16 +32,14 @@ TEST(TranslationCache, ALiteralUsedTwiceIsBoundTwice)
 }
 
 // A text literal and a number in the same place are different shapes: one joins, one adds.
-TEST(TranslationCache, TheKindOfALiteralIsPartOfTheShape)
-{
+TEST(TranslationCache, TheKindOfALiteralIsPartOfTheShape) {
     Translator translator(Target::Sqlite);
     const auto text = translator.translate(u"select 1+'2'");
     const auto number = translator.translate(u"select 1+2");
     EXPECT_NE(text.sql, number.sql);
 }
 
-TEST(TranslationCache, ConcurrentTranslationsAgreeWithASingleThread)
-{
+TEST(TranslationCache, ConcurrentTranslationsAgreeWithASingleThread) {
     const QStringList statements = {
         u"select 票号 from 已售车票 where 乘车日期+车次+座位号='2008-05-07800301'"_qs,
         u"update desklist set ssum=ssum-1 where date0+ccno='08-05-078003'"_qs,
@@ -74,8 +72,7 @@ TEST(TranslationCache, ConcurrentTranslationsAgreeWithASingleThread)
 }
 
 // Anything outside the subset goes to the engine as it was sent.
-TEST(PassThrough, StatementsOutsideTheSubsetAreSentUnchanged)
-{
+TEST(PassThrough, StatementsOutsideTheSubsetAreSentUnchanged) {
     const QString statements[] = {
         u"create index 票号索引 on 已售车票 (票号)"_qs,
         u"pragma integrity_check"_qs,

@@ -9,9 +9,8 @@ namespace {
 // Three tickets: two seats of trip 8003 on 2008-05-07 and one on the day after, a day counter
 // per trip, and a seller with a shift.
 class Concatenation : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         const char* seed[] = {
             "insert into 已售车票 (票号,原票号,车次,乘车日期,座位号,数量,票价,标志,售票员) values "
             "('050708003001','050708003001','8003','2008-05-07','01',1,25,'全票','0101')",
@@ -39,8 +38,7 @@ struct Case {
 
 // `+` joins texts wherever one side is a text column, a text literal or a text expression, and
 // adds numbers otherwise. Adding the texts as numbers would make every seat key look alike.
-TEST_F(Concatenation, PlusJoinsTextsAndAddsNumbers)
-{
+TEST_F(Concatenation, PlusJoinsTextsAndAddsNumbers) {
     const Case cases[] = {
         {"select 票号 from 已售车票 where 乘车日期+车次+座位号='2008-05-07800302' and 标志<>'退票'",
          {u"050708003002"_qs}},
@@ -51,7 +49,8 @@ TEST_F(Concatenation, PlusJoinsTextsAndAddsNumbers)
         {"select SSUM from desklist where date0+ccno='08-05-078005'", {7}},
         {"select d+c from (select 乘车日期 as d,车次 as c from 已售车票 where 票号='050708003002') t",
          {u"2008-05-078003"_qs}},
-        {"select 当班人+' '+B.操作员姓名 from 现金管理 A,操作员 B where 当班人=B.操作员代号", {u"0101 张三"_qs}},
+        {"select 当班人+' '+B.操作员姓名 from 现金管理 A,操作员 B where 当班人=B.操作员代号",
+         {u"0101 张三"_qs}},
         {"select 终止票号1-起始票号1+终止票号2-起始票号2 from 现金管理", {60}},
         {"select '2008-05-07'+'8003'", {u"2008-05-078003"_qs}},
         {"select 'a'+2*3", {u"a6"_qs}},
@@ -68,26 +67,25 @@ TEST_F(Concatenation, PlusJoinsTextsAndAddsNumbers)
     }
 }
 
-TEST_F(Concatenation, CounterUpdateAddsToTheOneRowItsKeyNames)
-{
+TEST_F(Concatenation, CounterUpdateAddsToTheOneRowItsKeyNames) {
     database.translateAndRun(u"update desklist set ssum=ssum+3 where date0+ccno='08-05-078003'");
-    const QList<QVariantList> rows = database.translateAndRun(u"select CCNO,SSUM from DeskList order by CCNO");
+    const QList<QVariantList> rows =
+        database.translateAndRun(u"select CCNO,SSUM from DeskList order by CCNO");
     const QList<QVariantList> expected = {{u"8003"_qs, 5}, {u"8005"_qs, 7}};
     EXPECT_EQ(rows, expected);
 }
 
-TEST_F(Concatenation, SeatKeyInAnInsertSelectIsText)
-{
+TEST_F(Concatenation, SeatKeyInAnInsertSelectIsText) {
     database.translateAndRun(
-        u"insert into 重打车票 (票号,车次) select 乘车日期+车次+座位号,车次 from 已售车票 where 票号='050708003001'");
+        u"insert into 重打车票 (票号,车次) select 乘车日期+车次+座位号,车次 from 已售车票 where "
+        u"票号='050708003001'");
     const QList<QVariantList> rows = database.translateAndRun(u"select 票号 from 重打车票");
     const QList<QVariantList> expected = {{u"2008-05-07800301"_qs}};
     EXPECT_EQ(rows, expected);
 }
 
 // The joined keys are written the way their expression indexes are, so the searches do not scan.
-TEST_F(Concatenation, JoinedKeySearchesUseTheirIndexes)
-{
+TEST_F(Concatenation, JoinedKeySearchesUseTheirIndexes) {
     const char* searches[] = {
         "select 票号 from 已售车票 where 乘车日期+车次+座位号='2008-05-07800301' and 标志<>'退票'",
         "select 座位号 from 已售车票 where 乘车日期+车次='2008-05-078003' and 标志<>'退票' order by 座位号",

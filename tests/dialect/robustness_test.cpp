@@ -10,8 +10,7 @@
 
 namespace {
 
-QStringList workstationStatements()
-{
+QStringList workstationStatements() {
     QFile file(QStringLiteral(WORKSTATION_STATEMENTS));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     QStringList statements;
@@ -24,8 +23,7 @@ QStringList workstationStatements()
 
 // Cut and garbled versions of the workstations' statements: every prefix, and characters that
 // matter to the reader put in at random places.
-QStringList damagedStatements()
-{
+QStringList damagedStatements() {
     static const QString troublemakers = QStringLiteral("'()+-,.*\"[]0 a车;=<>");
     std::mt19937 random(20080507);
     QStringList damaged;
@@ -46,8 +44,7 @@ QStringList damagedStatements()
 
 // Whatever arrives, the translator answers, and a cached answer is the one a fresh translation
 // gives: statements that share a shape are read alike.
-TEST(Robustness, DamagedStatementsTranslateAsWithoutTheCache)
-{
+TEST(Robustness, DamagedStatementsTranslateAsWithoutTheCache) {
     dialect::Translator shared(dialect::Target::Sqlite);
     int translated = 0;
     for (const QString& statement : damagedStatements()) {

@@ -7,50 +7,46 @@
 
 namespace {
 
-QString lastError(sqlite3* db)
-{
+QString lastError(sqlite3* db) {
     return QString::fromUtf8(sqlite3_errmsg(db));
 }
 
-void bind(sqlite3_stmt* statement, int index, const QVariant& value)
-{
+void bind(sqlite3_stmt* statement, int index, const QVariant& value) {
     switch (value.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-        sqlite3_bind_int64(statement, index, value.toLongLong());
-        break;
-    case QMetaType::Double:
-        sqlite3_bind_double(statement, index, value.toDouble());
-        break;
-    case QMetaType::QString: {
-        const QByteArray text = value.toString().toUtf8();
-        sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-        break;
-    }
-    default:
-        sqlite3_bind_null(statement, index);
-        break;
+        case QMetaType::LongLong:
+        case QMetaType::Int:
+            sqlite3_bind_int64(statement, index, value.toLongLong());
+            break;
+        case QMetaType::Double:
+            sqlite3_bind_double(statement, index, value.toDouble());
+            break;
+        case QMetaType::QString: {
+            const QByteArray text = value.toString().toUtf8();
+            sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        default:
+            sqlite3_bind_null(statement, index);
+            break;
     }
 }
 
-QVariant columnValue(sqlite3_stmt* statement, int column)
-{
+QVariant columnValue(sqlite3_stmt* statement, int column) {
     switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_INTEGER:
-        return qlonglong(sqlite3_column_int64(statement, column));
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(statement, column);
-    case SQLITE_TEXT:
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)));
-    default:
-        return {};
+        case SQLITE_INTEGER:
+            return qlonglong(sqlite3_column_int64(statement, column));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(statement, column);
+        case SQLITE_TEXT:
+            return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)));
+        default:
+            return {};
     }
 }
 
 }  // namespace
 
-StationDatabase::StationDatabase()
-{
+StationDatabase::StationDatabase() {
     sqlite3_open(":memory:", &db_);
     for (const QString& create : schema::SqliteCreateStatements()) {
         char* error = nullptr;
@@ -61,13 +57,11 @@ StationDatabase::StationDatabase()
     }
 }
 
-StationDatabase::~StationDatabase()
-{
+StationDatabase::~StationDatabase() {
     sqlite3_close(db_);
 }
 
-QString StationDatabase::prepareError(const dialect::Translated& statement)
-{
+QString StationDatabase::prepareError(const dialect::Translated& statement) {
     sqlite3_stmt* prepared = nullptr;
     const QByteArray sql = statement.sql.toUtf8();
     const int status = sqlite3_prepare_v2(db_, sql.constData(), int(sql.size()), &prepared, nullptr);
@@ -80,8 +74,7 @@ QString StationDatabase::prepareError(const dialect::Translated& statement)
     return error;
 }
 
-QList<QVariantList> StationDatabase::run(const dialect::Translated& statement)
-{
+QList<QVariantList> StationDatabase::run(const dialect::Translated& statement) {
     QList<QVariantList> rows;
     columnNames_.clear();
     sqlite3_stmt* prepared = nullptr;
@@ -108,8 +101,7 @@ QList<QVariantList> StationDatabase::run(const dialect::Translated& statement)
     return rows;
 }
 
-QList<QVariantList> StationDatabase::translateAndRun(QStringView statement)
-{
+QList<QVariantList> StationDatabase::translateAndRun(QStringView statement) {
     const dialect::Translated translated = translator_.translate(statement);
     EXPECT_FALSE(translated.passedThrough) << statement.toString().toStdString();
     return run(translated);

@@ -12,7 +12,7 @@ struct sqlite3;
 // An in-memory SQLite database with every table of the station, for running translated
 // statements the way the server runs them.
 class StationDatabase {
-public:
+  public:
     StationDatabase();
     ~StationDatabase();
     StationDatabase(const StationDatabase&) = delete;
@@ -28,7 +28,7 @@ public:
     // Translates for SQLite and runs.
     QList<QVariantList> translateAndRun(QStringView statement);
 
-private:
+  private:
     sqlite3* db_ = nullptr;
     dialect::Translator translator_{dialect::Target::Sqlite};
     QStringList columnNames_;

@@ -5,7 +5,6 @@
 #include <ostream>
 
 // Lets GoogleTest show row values in failure messages.
-inline void PrintTo(const QVariant& value, std::ostream* out)
-{
+inline void PrintTo(const QVariant& value, std::ostream* out) {
     *out << value.typeName() << ' ' << value.toString().toStdString();
 }
