@@ -4,6 +4,8 @@
 #include "network/departure_time.h"
 #include "network/open_stop_rule.h"
 #include "network/trip_code.h"
+#include "server/app_server.h"
+#include "server/schema_names.h"
 
 std::optional<QString> TripSaveRefusal(QStringView code, QStringView departureTime) {
     if (code == kRefusedTripCode) return QStringLiteral("\"0000\",不能使用该编号，请删除本车次资料！");
@@ -55,4 +57,21 @@ QString TripUpdate(const TripRecord& trip) {
            QStringLiteral(", 停刷=") + sqlBool(trip.cardPaused) +
            QStringLiteral(", 开停条件=") + sqlText(rule) +
            QStringLiteral(" where 车次=") + sqlText(trip.code);
+}
+
+TripSaveResult SaveTrip(AppServer& server, const TripRecord& trip, bool isNew) {
+    TripSaveResult result;
+    result.refusal = TripSaveRefusal(trip.code, trip.departureTime);
+    if (result.refusal) return result;
+    if (isNew) {
+        if (!server.open(provider::Query, TripCodeLookup(trip.code)).rows.isEmpty()) {
+            result.refusal = TripCodeTakenMessage(trip.code);
+            result.codeTaken = true;
+            return result;
+        }
+        server.ExeSql1(NewTripInsert(trip.code));
+    }
+    server.ExeSql2(TripUpdate(trip));
+    result.refreshReply = server.Send_Get_Data(kTimetableRefreshNotice);
+    return result;
 }

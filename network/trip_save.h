@@ -4,6 +4,8 @@
 #include <QStringView>
 #include <optional>
 
+class AppServer;
+
 // One row of the timetable (站台客车) as the trip form saves it. The counts are empty while their
 // edits are empty; the save gives them their defaults.
 struct TripRecord {
@@ -46,3 +48,13 @@ QString TripUpdate(const TripRecord& trip);
 
 // The broadcast that makes every workstation reload the timetable.
 inline const QString kTimetableRefreshNotice = QStringLiteral("op_sd2allRefleshdb_stabus");
+
+struct TripSaveResult {
+    std::optional<QString> refusal;  // the message to show; nothing was written
+    bool codeTaken = false;          // the code edit is to hold kRefusedTripCode
+    QString refreshReply;            // the broadcast's reply, for the message dispatcher
+};
+
+// Saves a trip as the trip form does: the checks, then for a new trip the look-up of its code and
+// the insert, then the update of every column and the timetable broadcast.
+TripSaveResult SaveTrip(AppServer& server, const TripRecord& trip, bool isNew);

@@ -4,6 +4,7 @@
 
 #include "network/departure_time.h"
 #include "network/trip_save.h"
+#include "tests/network/station_server.h"
 #include "tests/support/qt_print.h"
 
 namespace {
@@ -124,6 +125,50 @@ TEST(TripSaveStatements, InsertThenUpdateOfEveryColumn) {
     for (const char16_t* part : {u"加售分钟=15,", u"起始座号=5,", u"路单有效期=3,", u"停刷=1,", u"开停条件='C1,3,5' where"}) {
         EXPECT_TRUE(update.contains(QString::fromUtf16(part))) << QString::fromUtf16(part).toStdString();
     }
+}
+
+TripRecord newTrip(const QString& code, const QString& time) {
+    TripRecord trip;
+    trip.code = code;
+    trip.departureTime = time;
+    trip.todayState = QStringLiteral("开");
+    return trip;
+}
+
+TEST(SaveTrip, NewTripIsInsertedThenCompletedAndAnnounced) {
+    StationServer server;
+    const TripSaveResult saved = SaveTrip(server, newTrip(QStringLiteral("A100"), QStringLiteral("07:30")), true);
+    EXPECT_FALSE(saved.refusal.has_value());
+    EXPECT_EQ(server.calls.size(), 4);
+    EXPECT_TRUE(server.calls.value(0).startsWith(u"Open: select 车次 from 站台客车"));
+    EXPECT_TRUE(server.calls.value(1).startsWith(u"ExeSql1: insert into 站台客车"));
+    EXPECT_TRUE(server.calls.value(2).startsWith(u"ExeSql2: update 站台客车"));
+    EXPECT_EQ(server.calls.value(3), u"Send_Get_Data: op_sd2allRefleshdb_stabus");
+    EXPECT_EQ(server.rowTexts(QStringLiteral("select 车次,发车时间,状态,开停条件,起始座号,加售分钟,路单有效期,末班车,停刷 from 站台客车")),
+              QStringList{"A100|07:30|开|E|1|0|1|0|0"});
+
+    server.calls.clear();
+    const TripSaveResult again = SaveTrip(server, newTrip(QStringLiteral("A100"), QStringLiteral("09:00")), true);
+    EXPECT_EQ(again.refusal, u"[A100]该车次编号已被使用，请改用其它编号！");
+    EXPECT_TRUE(again.codeTaken);
+    EXPECT_EQ(server.calls.size(), 1);
+
+    TripRecord edited = newTrip(QStringLiteral("A100"), QStringLiteral("09:00"));
+    edited.openStopRule = QStringLiteral("D06,20");
+    server.calls.clear();
+    EXPECT_FALSE(SaveTrip(server, edited, false).refusal.has_value());
+    EXPECT_EQ(server.calls.size(), 2);
+    EXPECT_EQ(server.rowTexts(QStringLiteral("select 发车时间,开停条件 from 站台客车")), QStringList{"09:00|D06,20"});
+}
+
+TEST(SaveTrip, RefusedTripWritesNothing) {
+    StationServer server;
+    for (const TripRecord& trip : {newTrip(QStringLiteral("0000"), QStringLiteral("08:00")),
+                                   newTrip(QStringLiteral("1A00"), QStringLiteral("08:00")),
+                                   newTrip(QStringLiteral("1001"), QStringLiteral("8:00"))}) {
+        EXPECT_TRUE(SaveTrip(server, trip, true).refusal.has_value()) << trip.code.toStdString();
+    }
+    EXPECT_TRUE(server.calls.isEmpty());
 }
 
 }  // namespace
