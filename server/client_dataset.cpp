@@ -230,7 +230,19 @@ void ClientDataSet::insert() {
 
 void ClientDataSet::setValue(const QString& field, const QVariant& value) {
     requireEditing("setValue");
-    buffer_[RecordView::requireIndex(fields_, field)] = value;
+    const int column = RecordView::requireIndex(fields_, field);
+    const bool wholeNumber = value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int;
+    if (fields_[column].type != wire::FieldType::Money || value.isNull() || wholeNumber) {
+        buffer_[column] = value;
+        return;
+    }
+    // A money column holds ten-thousandths, so an amount given as a decimal text is converted
+    // here rather than sent on as a text.
+    const auto amount = Money::parse(
+        value.typeId() == QMetaType::Double ? QString::number(value.toDouble(), 'f', 4) : value.toString());
+    if (!amount)
+        throw std::invalid_argument("setValue: not an amount: " + value.toString().toStdString());
+    buffer_[column] = QVariant::fromValue<qint64>(amount->units());
 }
 
 void ClientDataSet::setMoney(const QString& field, Money value) {

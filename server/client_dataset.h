@@ -89,7 +89,9 @@ public:
     bool loadFromFile(const QString& path);
 
     // Editing: edit() or insert() starts, setValue()/setMoney() change the buffer, post() keeps
-    // it, cancel() drops it. insert() adds an empty row before the current one.
+    // it, cancel() drops it. insert() adds an empty row before the current one. setValue() on a
+    // money field takes ten-thousandths as a whole number, or an amount as a decimal text
+    // ("12.5"); anything else there throws std::invalid_argument.
     void edit();
     void insert();
     void setValue(const QString& field, const QVariant& value);

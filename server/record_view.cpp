@@ -59,12 +59,12 @@ QString RecordView::cellText(wire::FieldType type, const QVariant& cell) {
 Money RecordView::cellMoney(wire::FieldType type, const QVariant& cell) {
     if (cell.isNull())
         return Money();
-    if (type == wire::FieldType::Money)
-        return Money::fromUnits(cell.toLongLong());
     switch (cell.typeId()) {
+        // A whole number in a money column counts ten-thousandths; anywhere else it counts yuan.
         case QMetaType::LongLong:
         case QMetaType::Int:
-            return Money::fromYuan(cell.toLongLong());
+            return type == wire::FieldType::Money ? Money::fromUnits(cell.toLongLong())
+                                                  : Money::fromYuan(cell.toLongLong());
         // A real is read through its text with four decimals, so no arithmetic happens in floating point.
         case QMetaType::Double:
             return Money::parse(QString::number(cell.toDouble(), 'f', 4)).value_or(Money());

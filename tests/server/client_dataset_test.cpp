@@ -106,6 +106,7 @@ TEST(ClientDataSet, MoneyIsReadFromWhateverColumnTypeCarriesIt) {
         {FieldType::Real, 0.1, Money::fromUnits(1000)},  // no binary residue
         {FieldType::Real, -2.25, Money::fromUnits(-22500)},
         {FieldType::Text, QVariant(), Money()},
+        {FieldType::Money, QStringLiteral("3.5"), Money::fromUnits(35000)},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(RecordView::cellMoney(c.type, c.cell), c.expected) << c.cell.toString().toStdString();
@@ -231,7 +232,9 @@ TEST(ClientDataSet, EditsAreRememberedWithTheOriginalValuesAsKey) {
 
     set.setRecNo(2);
     set.edit();
-    set.setValue(QStringLiteral("座位数"), qint64(33));  // the same value again: no change
+    set.setValue(QStringLiteral("座位数"), qint64(33));                // the same value again: no change
+    set.setValue(QStringLiteral("全票价"), QStringLiteral("0.1005"));  // an amount as text: the same
+    EXPECT_THROW(set.setValue(QStringLiteral("全票价"), QStringLiteral("12,5")), std::invalid_argument);
     set.post();
 
     const RowChanges changes = set.pendingChanges();
