@@ -18,6 +18,8 @@ QCborValue sendOrder(const MethodCall& call) {
 }
 
 // The relay runs from the server's start, so a desk that asks for it finds nothing to do.
-QCborValue startRelay(const MethodCall&) { return QCborValue(QCborValue::Null); }
+QCborValue startRelay(const MethodCall&) {
+    return QCborValue(QCborValue::Null);
+}
 
 }  // namespace methods

@@ -1,5 +1,7 @@
 #include "appserver/statement_runner.h"
 
+#include <QRegularExpression>
+
 #include "appserver/operator_accounts.h"
 
 namespace statement_runner {
@@ -7,6 +9,9 @@ namespace statement_runner {
 namespace {
 
 const QString kBatchSavepoint = QStringLiteral("ticketd_batch");
+const QString kTransactionsAreTheServers = QStringLiteral(
+    "语句不能开始或结束事务 / statements may not begin or end transactions; use lock and unlock or "
+    "ExecBatch");
 
 void refuseWhenGroupCannotRun(const MethodCall& call) {
     if (!call.session.group)
@@ -43,8 +48,23 @@ engine::Result runClientStatement(const MethodCall& call, const QString& text) {
         fail(call, text,
              QStringLiteral("语句不能使用服务器内部表 / statements may not name the server's own tables"));
     }
+    static const QRegularExpression transactionControl(
+        QStringLiteral(R"((^|;)\s*(begin|commit|end|rollback|savepoint|release)\b)"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (transactionControl.match(text).hasMatch())
+        fail(call, text, kTransactionsAreTheServers);
     const StatementTranslation::Prepared prepared = call.server.translation.prepare(text);
-    return execute(call, text, prepared.sql, prepared.parameters);
+    engine::Connection& db = *call.session.db;
+    const bool inTransactionBefore = db.inTransaction();
+    engine::Result result = execute(call, text, prepared.sql, prepared.parameters);
+    // Transactions belong to the server (lock/unlock, ExecBatch): one that a workstation's text
+    // opened would hold the write lock for every desk, one it ended would cut a locked group short.
+    if (db.inTransaction() != inTransactionBefore) {
+        if (db.inTransaction())
+            db.rollback();
+        fail(call, text, kTransactionsAreTheServers);
+    }
+    return result;
 }
 
 engine::Result runServerStatement(const MethodCall& call, const QString& sql,

@@ -56,6 +56,26 @@ TEST_F(StatementsTest, BatchRunsAllOrNothing) {
     EXPECT_EQ(open(*admin, QStringLiteral("buspv"))->rows.size(), 2);
 }
 
+TEST_F(StatementsTest, StatementsMayNotBeginOrEndTransactions) {
+    auto admin = desk();
+    auto other = desk();
+    ASSERT_TRUE(admin && other);
+    for (const QString& statement : {QStringLiteral("begin"), QStringLiteral("BEGIN IMMEDIATE"),
+                                     QStringLiteral("select 1; begin exclusive")}) {
+        EXPECT_EQ(admin->execute(statement), -1) << statement.toStdString();
+    }
+    EXPECT_EQ(other->execute(QStringLiteral("insert into 客车 (客车编号) values('A1')")), 1)
+        << "no transaction was left open to hold the write lock";
+
+    ASSERT_TRUE(admin->call(QStringLiteral("lock"), {0, QStringLiteral("08-05-078003")}).result.toBool());
+    EXPECT_EQ(admin->execute(QStringLiteral("insert into 客车 (客车编号) values('A2')")), 1);
+    EXPECT_EQ(admin->execute(QStringLiteral("commit")), -1);
+    EXPECT_FALSE(admin->call(QStringLiteral("unlock"), {0, QStringLiteral("08-05-078003")}).ok);
+    const auto buses = other->query(QStringLiteral("select 客车编号 from 客车"));
+    ASSERT_TRUE(buses);
+    EXPECT_EQ(buses->rows.size(), 1) << "the group was rolled back, not committed by the statement";
+}
+
 TEST_F(StatementsTest, WriteBackMatchesOriginalValuesAndFailsAsAWholeOnAChangedRow) {
     auto admin = desk();
     auto other = desk();
