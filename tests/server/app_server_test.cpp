@@ -18,7 +18,7 @@
 namespace {
 
 class LoggedInServer : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(fixture.started()) << fixture.failure().toStdString();
         logIn(server);
@@ -56,6 +56,23 @@ TEST_F(LoggedInServer, LoginNamesTheOperatorAndAWrongPasswordIsRefused) {
     }
     EXPECT_THROW(stranger.ExeSql1(QStringLiteral("delete 站台")), ServerError);
     EXPECT_EQ(stranger.GetVer(), u"SQL");  // the handshake still works
+}
+
+TEST_F(LoggedInServer, PasswordsAreCheckedAndChangedOnTheServer) {
+    const QString admin = ServerFixture::kAdminCode;
+    EXPECT_TRUE(server.CheckPassword(admin, ServerFixture::kAdminPassword));
+    EXPECT_FALSE(server.CheckPassword(admin, QStringLiteral("guess")));
+    server.SetPassword(admin, QStringLiteral("新的 pass'word"));
+    EXPECT_TRUE(server.CheckPassword(admin, QStringLiteral("新的 pass'word")));
+
+    TcpAppServer desk;
+    desk.connectTo(fixture.host(), fixture.port());
+    const wire::DataSet operators = desk.OperatorList();  // readable before login
+    ClientDataSet list;
+    list.assign(operators);
+    EXPECT_TRUE(list.FindRecord(QStringLiteral("操作员代号"), true, admin));
+    EXPECT_THROW(desk.Login(admin, ServerFixture::kAdminPassword), ServerError);
+    EXPECT_EQ(desk.Login(admin, QStringLiteral("新的 pass'word")).code, admin);
 }
 
 TEST_F(LoggedInServer, TextsWithQuotesAndChineseComeBackUnchanged) {
@@ -141,7 +158,9 @@ TEST_F(LoggedInServer, EditedAndDeletedRowsGoBackThroughTheProvider) {
     EXPECT_EQ(fares.applyUpdates(server), 2);
     EXPECT_FALSE(fares.hasPendingChanges());
 
+    fares.setRecNo(2);
     fares.refresh(server);
+    EXPECT_EQ(fares.recNo(), 2);
     EXPECT_EQ(fares.recordCount(), 2);
     EXPECT_FALSE(fares.FindRecord(QStringLiteral("站点编号"), false, QStringLiteral("P2")));
     ASSERT_TRUE(fares.FindRecord(QStringLiteral("站点编号"), true, QStringLiteral("P1")));
