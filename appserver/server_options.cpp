@@ -58,7 +58,10 @@ ParsedOptions parseServerOptions(const QStringList& arguments) {
         } else if (name == QLatin1String("--listen")) {
             const qsizetype colon = value.lastIndexOf(u':');
             const auto port = colon > 0 ? portOf(value.mid(colon + 1)) : std::nullopt;
-            const QHostAddress address(value.left(colon));
+            QString host = value.left(colon);
+            if (host.startsWith(u'[') && host.endsWith(u']'))
+                host = host.mid(1, host.size() - 2);  // [::1]:7520
+            const QHostAddress address(host);
             if (!port || address.isNull())
                 return failure(QStringLiteral("--listen needs ADDR:PORT"));
             options.address = address;
