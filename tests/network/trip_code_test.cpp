@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "network/departure_time.h"
+#include "network/trip_card.h"
 #include "network/trip_save.h"
 #include "tests/network/station_server.h"
 #include "tests/support/qt_print.h"
@@ -159,6 +160,14 @@ TEST(SaveTrip, NewTripIsInsertedThenCompletedAndAnnounced) {
     EXPECT_FALSE(SaveTrip(server, edited, false).refusal.has_value());
     EXPECT_EQ(server.calls.size(), 2);
     EXPECT_EQ(server.rowTexts(QStringLiteral("select 发车时间,开停条件 from 站台客车")), QStringList{"09:00|D06,20"});
+}
+
+TEST(CancelTripCard, ClearsTheCardAndThePause) {
+    StationServer server;
+    server.database.translateAndRun(u"insert into 站台客车 (车次,IC卡号,停刷) values('0800','12345',1),('0900','678',1)");
+    server.ExeSql2(CancelTripCard(u"0800"));
+    EXPECT_EQ(server.rowTexts(QStringLiteral("select 车次,IC卡号,停刷 from 站台客车 order by 车次")),
+              (QStringList{"0800||0", "0900|678|1"}));
 }
 
 TEST(SaveTrip, RefusedTripWritesNothing) {
