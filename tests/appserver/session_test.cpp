@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCborMap>
+#include <QRegularExpression>
 #include <QtEndian>
 
 #include "tests/appserver/wire_client.h"
@@ -42,7 +43,11 @@ TEST_F(SessionTest, LoginAnswersWithTheOperatorAndRefusesWrongPasswords) {
 TEST_F(SessionTest, BeforeLoginOnlyTheHandshakeIsServed) {
     EXPECT_EQ(client.call(QStringLiteral("GetVer")).result.toString(), QStringLiteral("SQL"));
     EXPECT_TRUE(client.call(QStringLiteral("HostName")).ok);
-    EXPECT_TRUE(client.call(QStringLiteral("GetDateTime")).ok);
+    const QString now = client.call(QStringLiteral("GetDateTime")).result.toString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}$)"))
+                    .match(now)
+                    .hasMatch())
+        << now.toStdString();
     EXPECT_EQ(client.relay(QStringLiteral("-Online_test-")), QStringLiteral("true"));
     const wire::Reply operators = client.call(QStringLiteral("OperatorList"));
     ASSERT_TRUE(operators.ok);
@@ -152,8 +157,9 @@ TEST_F(SessionTest, BadFramesAndUnknownMethodsGetErrorsAndTheConnectionKeepsWork
 namespace {
 
 class FullServerTest : public ::testing::Test {
-protected:
-    ServerFixture server{ServerFixture::Options{false, {QStringLiteral("--max-connections"), QStringLiteral("2")}}};
+  protected:
+    ServerFixture server{
+        ServerFixture::Options{false, {QStringLiteral("--max-connections"), QStringLiteral("2")}}};
 };
 
 TEST_F(FullServerTest, ConnectionBeyondTheBoundIsToldAndTheOthersKeepWorking) {
