@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include <stdexcept>
+
 #include "appserver/operator_accounts.h"
 #include "appserver/schema/catalogue.h"
 
@@ -35,9 +37,16 @@ void addMissingColumns(engine::Connection& db) {
     }
 }
 
-void recordVersion(engine::Connection& db) {
+// The schema version that the database was last prepared for; 0 for a new one.
+qint64 storedVersion(engine::Connection& db) {
     db.execute(
         QStringLiteral("CREATE TABLE IF NOT EXISTS ticketd_schema_version (version INTEGER NOT NULL)"));
+    const engine::Result result =
+        db.execute(QStringLiteral("SELECT max(version) FROM ticketd_schema_version"));
+    return result.rows.isEmpty() ? 0 : result.rows.first().first().toLongLong();
+}
+
+void recordVersion(engine::Connection& db) {
     db.execute(QStringLiteral("DELETE FROM ticketd_schema_version"));
     db.execute(QStringLiteral("INSERT INTO ticketd_schema_version (version) VALUES (?)"),
                {static_cast<qint64>(schema::Version())});
@@ -45,9 +54,19 @@ void recordVersion(engine::Connection& db) {
 
 }  // namespace
 
-void prepare(engine::Connection& db) {
+qint64 prepare(engine::Connection& db) {
     operator_accounts::prepareConnection(db);
+    qint64 previous = 0;
     inTransaction(db, [&] {
+        previous = storedVersion(db);
+        // An older build would drop what it does not know of on the next upgrade: refuse it.
+        if (previous > schema::Version()) {
+            throw std::runtime_error(QStringLiteral("the database has schema version %1, newer than this "
+                                                    "ticketd's %2; run the newer ticketd")
+                                         .arg(previous)
+                                         .arg(schema::Version())
+                                         .toStdString());
+        }
         const QStringList statements = schema::SqliteCreateStatements();
         // Tables first: an index may name a column that an older database receives only now.
         for (const QString& statement : statements) {
@@ -60,6 +79,7 @@ void prepare(engine::Connection& db) {
         recordVersion(db);
         operator_accounts::install(db);
     });
+    return previous;
 }
 
 QList<DemoLogin> fillDemoStationWhenEmpty(engine::Connection& db, StatementTranslation& translation,

@@ -11,7 +11,9 @@
 // missing, the columns that an older build did not have added, the schema version recorded.
 namespace database_setup {
 
-void prepare(engine::Connection& db);
+// Returns the schema version the database had before (0 for a new one). Refuses a database that
+// a newer build prepared.
+qint64 prepare(engine::Connection& db);
 
 struct DemoLogin {
     QString code;

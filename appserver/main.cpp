@@ -10,6 +10,7 @@
 #include "appserver/lock_table.h"
 #include "appserver/operator_accounts.h"
 #include "appserver/relay.h"
+#include "appserver/schema/catalogue.h"
 #include "appserver/server_options.h"
 #include "appserver/statement_translation.h"
 #include "appserver/terminal_password.h"
@@ -68,7 +69,12 @@ int main(int argc, char* argv[]) {
     StatementTranslation translation;
     try {
         const auto db = engine.connect();
-        database_setup::prepare(*db);
+        const qint64 previousVersion = database_setup::prepare(*db);
+        if (previousVersion != 0 && previousVersion < schema::Version()) {
+            log.write(QStringLiteral("database upgraded from schema version %1 to %2")
+                          .arg(previousVersion)
+                          .arg(schema::Version()));
+        }
         if (options.demo) {
             const auto logins =
                 database_setup::fillDemoStationWhenEmpty(*db, translation, QDate::currentDate());

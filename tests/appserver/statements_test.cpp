@@ -209,4 +209,17 @@ TEST_F(StatementsTest, RestartUpgradesAnOlderDatabaseInPlace) {
     EXPECT_EQ(buses->rows.at(0).at(1).toString(), QStringLiteral("金龙"));
 }
 
+TEST_F(StatementsTest, DatabaseOfANewerBuildIsRefusedUntouched) {
+    server.stop();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(server.databasePath().toUtf8().constData(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, "UPDATE ticketd_schema_version SET version = version + 1", nullptr, nullptr,
+                           nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+
+    EXPECT_FALSE(server.restart());
+    EXPECT_TRUE(server.failure().contains(QStringLiteral("newer"))) << server.failure().toStdString();
+}
+
 }  // namespace
