@@ -82,15 +82,15 @@ qint64 prepare(engine::Connection& db) {
     return previous;
 }
 
-QList<DemoLogin> fillDemoStationWhenEmpty(engine::Connection& db, StatementTranslation& translation,
+QList<DemoLogin> fillDemoStationWhenEmpty(engine::Connection& db, dialect::Translator& translation,
                                           const QDate& today) {
     if (operator_accounts::anyOperator(db))
         return {};
     QList<DemoLogin> logins;
     inTransaction(db, [&] {
         for (const QString& statement : schema::DemoStatements(today)) {
-            const StatementTranslation::Prepared prepared = translation.prepare(statement);
-            db.execute(prepared.sql, prepared.parameters);
+            const dialect::Translated translated = translation.translate(statement);
+            db.execute(translated.sql, translated.parameters);
         }
         for (const schema::DemoOperator& demo : schema::DemoOperators()) {
             operator_accounts::createOrUpdate(db, {demo.code, demo.name, demo.role}, demo.password);

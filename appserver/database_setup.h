@@ -4,8 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include "appserver/dialect/translator.h"
 #include "appserver/engine/engine.h"
-#include "appserver/statement_translation.h"
 
 // Brings a database to the tables of this build at start: every table and index created when
 // missing, the columns that an older build did not have added, the schema version recorded.
@@ -23,7 +23,7 @@ struct DemoLogin {
 };
 // Fills the demo station when the database has no operator yet. Returns the demo logins, or
 // nothing when the database already had operators.
-QList<DemoLogin> fillDemoStationWhenEmpty(engine::Connection& db, StatementTranslation& translation,
+QList<DemoLogin> fillDemoStationWhenEmpty(engine::Connection& db, dialect::Translator& translation,
                                           const QDate& today);
 
 }  // namespace database_setup

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "appserver/database_setup.h"
+#include "appserver/dialect/translator.h"
 #include "appserver/engine/sqlite/sqlite_engine.h"
 #include "appserver/event_log.h"
 #include "appserver/listener.h"
@@ -12,7 +13,6 @@
 #include "appserver/relay.h"
 #include "appserver/schema/catalogue.h"
 #include "appserver/server_options.h"
-#include "appserver/statement_translation.h"
 #include "appserver/terminal_password.h"
 
 namespace {
@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
 
     EventLog log(options.quiet);
     engine::SqliteEngine engine(options.databasePath);
-    StatementTranslation translation;
+    dialect::Translator translation(dialect::Target::Sqlite);
     try {
         const auto db = engine.connect();
         const qint64 previousVersion = database_setup::prepare(*db);

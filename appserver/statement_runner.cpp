@@ -53,10 +53,10 @@ engine::Result runClientStatement(const MethodCall& call, const QString& text) {
         QRegularExpression::CaseInsensitiveOption);
     if (transactionControl.match(text).hasMatch())
         fail(call, text, kTransactionsAreTheServers);
-    const StatementTranslation::Prepared prepared = call.server.translation.prepare(text);
+    const dialect::Translated translated = call.server.translation.translate(text);
     engine::Connection& db = *call.session.db;
     const bool inTransactionBefore = db.inTransaction();
-    engine::Result result = execute(call, text, prepared.sql, prepared.parameters);
+    engine::Result result = execute(call, text, translated.sql, translated.parameters);
     // Transactions belong to the server (lock/unlock, ExecBatch): one that a workstation's text
     // opened would hold the write lock for every desk, one it ended would cut a locked group short.
     if (db.inTransaction() != inTransactionBefore) {

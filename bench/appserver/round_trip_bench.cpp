@@ -15,8 +15,8 @@
 #include <string>
 
 #include "appserver/database_setup.h"
+#include "appserver/dialect/translator.h"
 #include "appserver/engine/sqlite/sqlite_engine.h"
-#include "appserver/statement_translation.h"
 #include "protocol/frame.h"
 #include "protocol/message.h"
 #include "tests/support/server_fixture.h"
@@ -94,7 +94,7 @@ struct InProcess {
     QTemporaryDir folder;
     std::unique_ptr<engine::SqliteEngine> engine;
     std::unique_ptr<engine::Connection> db;
-    StatementTranslation translation;
+    dialect::Translator translation{dialect::Target::Sqlite};
 
     InProcess() {
         engine = std::make_unique<engine::SqliteEngine>(folder.filePath(QStringLiteral("station.db")));
@@ -105,8 +105,8 @@ struct InProcess {
     }
 
     engine::Result run(const QString& statement) {
-        const auto prepared = translation.prepare(statement);
-        return db->execute(prepared.sql, prepared.parameters);
+        const auto translated = translation.translate(statement);
+        return db->execute(translated.sql, translated.parameters);
     }
 };
 
