@@ -23,6 +23,9 @@ void ClientSession::start() {
         emit finished();
         return;
     }
+    // A desk whose machine vanished without closing the line is noticed in time and leaves the
+    // on-line list.
+    socket_->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     state_.peer = QStringLiteral("%1:%2").arg(socket_->peerAddress().toString()).arg(socket_->peerPort());
     try {
         state_.db = server_.engine.connect();
