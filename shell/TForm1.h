@@ -12,9 +12,21 @@
 #include "shell/server_messages.h"
 #include "shell/session.h"
 #include "shell/system_parameters.h"
+#include "shell/tool_actions.h"
 
+class Autostart;
+class DataSetModel;
+class DeskArea;
+class GridModule;
 class Machine;
+class OperationLog;
 class Prompter;
+class QAction;
+class QComboBox;
+class QDateEdit;
+class QMenu;
+class QTableView;
+class QToolButton;
 class ServerLink;
 class Settings;
 class SummaryNoticeWindow;
@@ -24,6 +36,10 @@ class Tconnetform;
 // datasets. It starts disabled; the start-up sequence logs the operator in, loads the station's
 // parameters, starts the message poll and the clock guard, shakes hands with the server and
 // enables the window.
+//
+// From then on its menu is the map of every module. Entering a module passes the rights gate and
+// opens the module's row in the operation log; a grid module shows its table in the shared grid
+// DBGrid1 and is worked with the eight tool buttons, whose actions go to the open module.
 class TForm1 : public QMainWindow, public WorkstationActions {
     Q_OBJECT
 public:
@@ -48,6 +64,24 @@ public:
 
     void LoadSystemParameters();
     void RefreshStatusBar();
+
+    // The menu entry with this caption in the menu with this caption (nullptr when there is none).
+    QAction* menuAction(const QString& menuCaption, const QString& entryCaption) const;
+    // The rights gate for a menu entry: true when its module may open; the entry is then checked.
+    bool EnterModule(QAction* entry);
+    // Mode 0 closes the open module and the grid; modes 1 to 3 show the grid with that toolbar.
+    void ResetWorkspace(int mode);
+    // A tool button was pressed: its right is checked, then the open module acts.
+    void runToolAction(ToolAction action);
+    // Where "&8.自动运行" writes its entry (the desktop's autostart folder unless a test says other).
+    void setAutostart(Autostart& autostart) { autostart_ = &autostart; }
+
+    QToolButton* toolButton(ToolAction action) const { return toolButtons_[static_cast<size_t>(action)]; }
+    QTableView* grid() const { return DBGrid1; }
+    QLabel* infoStrip() const { return infoStrip_; }
+    QString titleText() const;
+    GridModule* openGridModule() const { return gridModule_.get(); }
+    DeskArea* deskArea() const { return desk_; }
     // Sends a text through the relay and routes the reply.
     void sendToServer(const QString& text);
 
@@ -56,6 +90,12 @@ public:
 
     ClientDataSet Sysdata;
     ClientDataSet depinf;
+    ClientDataSet Query;
+    ClientDataSet Query3;
+    ClientDataSet Led;
+    ClientDataSet operater;
+    ClientDataSet modright;
+    QTableView* DBGrid1;
     QTimer Timer1;     // start-up, once
     QTimer ClientSck;  // message poll
     QTimer CheckTimer; // clock guard
@@ -84,8 +124,28 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildMenus();
+    void buildTitleStrip();
+    void buildGridMenu();
+    void connectMenuEntries();
+    void onEntry(const QString& menuCaption, const QString& entryCaption, std::function<void(QAction*)> handler);
+    void openGridModule(std::unique_ptr<GridModule> module);
+    void showRecordCount();
+    bool handleKey(int key, const QString& text);
+    void openFirstMenu();
+    void openOrganisation(QAction* entry);
+    void openRightsAdministration(QAction* entry);
+    void changePassword();
+    void toggleAutorun(bool enabled);
+    void lockScreen();
+    void showAbout();
+    void deleteCurrentRow();
+    OperationLog operationLog();
+    bool gridShown() const;
     void Timer1Timer();
     void ClientSckTimer();
     void CheckTimerTimer();
@@ -104,6 +164,22 @@ private:
     Tconnetform* connetform_;
     SummaryNoticeWindow* summaryWindow_ = nullptr;
     std::array<QLabel*, 9> panels_{};
+    std::map<QString, QAction*> menuActions_;
+    QAction* autorunEntry_ = nullptr;
+    QWidget* titleStrip_ = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    std::array<QToolButton*, kToolActionCount> toolButtons_{};
+    QDateEdit* DateTimePicker1 = nullptr;
+    QWidget* yearMonthBar_ = nullptr;
+    QComboBox* YearList = nullptr;
+    QComboBox* MonthList = nullptr;
+    DeskArea* desk_ = nullptr;
+    QLabel* infoStrip_ = nullptr;
+    QMenu* gridMenu_ = nullptr;
+    std::unique_ptr<DataSetModel> gridModel_;
+    std::unique_ptr<GridModule> gridModule_;
+    std::unique_ptr<Autostart> desktopAutostart_;
+    Autostart* autostart_ = nullptr;
     std::map<QString, ClientDataSet*> datasets_;
     std::function<void(int)> endProgram_;
     std::function<void(int, const QString&)> notify_;
