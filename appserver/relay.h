@@ -43,7 +43,7 @@ class Relay {
     void addToOnlineList(quint64 client, const QString& entry);
 
     const Options options_;
-    mutable std::mutex mutex_;
+    std::mutex mutex_;
     QHash<quint64, Mailbox> mailboxes_;
     QList<Entry> online_;
 };

@@ -90,6 +90,11 @@ TEST_F(RelayTest, AddressedMessageGoesToThePositionInTheListTheSenderLastSaw) {
         QString());
     EXPECT_EQ(target->relay(kPoll), QStringLiteral("op_sd2hos【管理员】说：过来一下"));
     EXPECT_EQ(leaving->relay(kPoll), QString());
+    // Position 0, the first entry, stands for everybody.
+    EXPECT_EQ(sender->relay(QStringLiteral("op_sd2oth") + position(0) + QStringLiteral("大家好")),
+              QStringLiteral("大家好"));
+    EXPECT_EQ(leaving->relay(kPoll), QStringLiteral("大家好"));
+    EXPECT_EQ(target->relay(kPoll), QStringLiteral("大家好"));
 
     // 王芳 leaves; until the sender polls the new list, position 3 still means 张伟.
     leaving->disconnect();
