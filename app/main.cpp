@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 
 #include "shell/TForm1.h"
+#include "shell/platform/desktop_shortcuts.h"
 #include "shell/platform/machine.h"
 #include "shell/program_folder.h"
 #include "shell/prompter.h"
@@ -24,6 +25,8 @@ int main(int argc, char* argv[]) {
     options.addOption(settingsFile);
     options.process(app);
 
+    // A launcher that cannot be written is no reason not to start.
+    DesktopShortcuts().write(QCoreApplication::applicationFilePath());
     Settings settings(options.value(settingsFile));
     LocalMachine machine;
     TForm1 window(settings, machine, AppPrompter(), ProgramFolder(options.value(dataDir)));

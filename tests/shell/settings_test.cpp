@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "shell/platform/autostart.h"
+#include "shell/platform/desktop_shortcuts.h"
 #include "shell/program_folder.h"
 #include "tests/support/qt_print.h"
 
@@ -114,6 +115,20 @@ TEST_F(SettingsTest, LocalValuesKeepWorkstationDetails) {
     EXPECT_EQ(settings.localValue(QStringLiteral("Ports/LPT1"), QStringLiteral("/dev/lp0")), u"/dev/lp0");
     settings.setLocalValue(QStringLiteral("Ports/LPT1"), QStringLiteral("/dev/usb/lp1"));
     EXPECT_EQ(Settings(iniPath()).localValue(QStringLiteral("Ports/LPT1")), u"/dev/usb/lp1");
+}
+
+TEST(DesktopShortcuts, LaunchersOnTheDesktopAndInTheMenu) {
+    QTemporaryDir dir;
+    const DesktopShortcuts shortcuts(dir.filePath(QStringLiteral("Desktop")), dir.filePath(QStringLiteral("apps")));
+    ASSERT_TRUE(shortcuts.write(QStringLiteral("/opt/tickets/tickets")));
+    for (const QString& path : {shortcuts.desktopEntryPath(), shortcuts.menuEntryPath()}) {
+        QFile entry(path);
+        ASSERT_TRUE(entry.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QString text = QString::fromUtf8(entry.readAll());
+        EXPECT_TRUE(text.contains(u"Name=澄远汽车站售票系统"));
+        EXPECT_TRUE(text.contains(u"Exec=\"/opt/tickets/tickets\""));
+        EXPECT_TRUE(text.contains(u"Path=/opt/tickets"));
+    }
 }
 
 TEST(ProgramFolder, IsCreatedAndNeverEndsWithASlash) {
