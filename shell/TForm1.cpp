@@ -603,7 +603,7 @@ void TForm1::Timer1Timer() {
     } catch (const ServerError& error) {
         prompter_.error(QStringLiteral("与服务器通信失败：") + error.message());
     }
-    RefreshStatusBar();
+    ResetWorkspace(0);
     setEnabled(true);
     link_->AlignClockToServer();
     activateWindow();

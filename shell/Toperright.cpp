@@ -46,6 +46,8 @@ QTableView* makeGrid(QWidget* parent) {
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     grid->setAlternatingRowColors(true);
     grid->verticalHeader()->setDefaultSectionSize(22);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid->horizontalHeader()->setStretchLastSection(true);
     return grid;
 }
 
@@ -96,7 +98,6 @@ Toperright::Toperright(AppServer& server, Session& session, Prompter& prompter, 
     shown->setSourceModel(rightsModel_.get());
     DBGrid1->setModel(shown);
     DBGrid1->setColumnHidden(0, true);
-    DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& now) {
         if (now.isValid()) rights_.setRecNo(now.row() + 1);
     });
