@@ -128,3 +128,14 @@ void ServerLink::AlignClockToServer() {
     } catch (const ServerError&) {
     }
 }
+
+void ServerLink::pollFailed() {
+    closeConnection();
+    if (++pollFailures_ < 2) return;
+    pollFailures_ = 0;
+    try {
+        SwitchServer();
+    } catch (const ServerError&) {
+        // Nobody answered on the next registration either; the next failures try the one after.
+    }
+}

@@ -54,6 +54,11 @@ public:
     // Sets this machine's clock to the server's, unless both run on one machine.
     void AlignClockToServer();
 
+    // The message poll could not reach the server. The first time the connection is only dropped
+    // (the next poll connects again); when the next poll fails too, the desk fails over.
+    void pollFailed();
+    void pollSucceeded() { pollFailures_ = 0; }
+
 signals:
     // The current registration changed: datasets opened on the old one are closed.
     void connectionChanged();
@@ -75,4 +80,5 @@ private:
     int pauseMillis_ = 500;
     bool loggedIn_ = false;
     bool clockNoticeShown_ = false;
+    int pollFailures_ = 0;
 };
