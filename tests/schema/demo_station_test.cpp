@@ -3,6 +3,7 @@
 #include <QSet>
 
 #include "appserver/schema/catalogue.h"
+#include "common/sql.h"
 #include "tests/schema/sqlite_database.h"
 #include "tests/support/qt_print.h"
 
@@ -80,7 +81,7 @@ TEST(DemoOperators, OneAdministratorAndRightsForEveryOtherOperator) {
         codes.insert(demoOperator.code);
         EXPECT_FALSE(demoOperator.password.isEmpty());
         const QString rights =
-            db.value("select count(*) from 操作权限 where 操作员代号='" + demoOperator.code + "'");
+            db.value(QStringLiteral("select count(*) from 操作权限 where 操作员代号=") + sqlText(demoOperator.code));
         if (demoOperator.role == "系统管理员") {
             ++administrators;
         } else {
