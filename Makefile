@@ -4,6 +4,9 @@ JOBS ?= $(shell nproc)
 PORT ?= 7520
 DATA_DIR ?= $(HOME)/.local/share/Nuvex
 CMAKE_FLAGS ?=
+# ccache hits across clones of the repository in other folders (CI builds a fresh clone).
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := true
 
 .PHONY: deps configure build test run bench clean
 
