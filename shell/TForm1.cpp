@@ -26,6 +26,7 @@
 #include "shell/Tlockform.h"
 #include "shell/departure_table_view.h"
 #include "shell/desk_area.h"
+#include "shell/grid_dialogs.h"
 #include "shell/grid_module.h"
 #include "shell/login_logic.h"
 #include "shell/menu_map.h"
@@ -411,11 +412,38 @@ void TForm1::runToolAction(ToolAction action) {
             showRecordCount();
             return;
         }
-        if (action == ToolAction::Delete) deleteCurrentRow();
+        if (gridModule_) runGenericAction(action);
     } catch (const ServerError& error) {
         prompter_.error(error.message());
     }
     showRecordCount();
+}
+
+void TForm1::runGenericAction(ToolAction action) {
+    ClientDataSet& rows = gridModule_->dataSet();
+    switch (action) {
+        case ToolAction::Edit:
+            if (gridModule_->hasFieldEditor() && session_.isAdministrator() && !rows.isEmpty()) {
+                TFieldEditor editor(rows, this);
+                if (editor.exec() == QDialog::Accepted) gridModule_->writeField(editor.field(), editor.value());
+            }
+            break;
+        case ToolAction::Delete:
+            deleteCurrentRow();
+            break;
+        case ToolAction::Find:
+            TFindDialog(rows, this).exec();
+            break;
+        case ToolAction::Filter:
+            TFilterDialog(rows, this).exec();
+            break;
+        case ToolAction::Print:
+            prompter_.information(QStringLiteral("打印模块尚未安装。"));
+            break;
+        default:
+            break;
+    }
+    if (rows.recNo() > 0) DBGrid1->selectRow(rows.recNo() - 1);
 }
 
 void TForm1::deleteCurrentRow() {
@@ -673,8 +701,9 @@ void TForm1::ClientSckTimer() {
     try {
         // A dropped connection is made again by this call, so the poll itself reconnects.
         sendToServer(QStringLiteral("If_on_line"));
-    } catch (const ServerError&) {
-        link_->closeConnection();
+        link_->pollSucceeded();
+    } catch (const ServerError& error) {
+        if (error.isConnectionFailure()) link_->pollFailed();
     }
     ClientSck.start();
 }

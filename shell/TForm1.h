@@ -143,6 +143,7 @@ private:
     void toggleAutorun(bool enabled);
     void lockScreen();
     void showAbout();
+    void runGenericAction(ToolAction action);
     void deleteCurrentRow();
     OperationLog operationLog();
     bool gridShown() const;

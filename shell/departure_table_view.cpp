@@ -1,6 +1,8 @@
 #include "shell/departure_table_view.h"
 
+#include "common/sql.h"
 #include "network/departure_table.h"
+#include "server/app_server.h"
 #include "server/client_dataset.h"
 #include "shell/prompter.h"
 #include "shell/session.h"
@@ -32,4 +34,12 @@ void DepartureTableView::refresh() {
     const int added = RefreshDepartureTable(server_);
     led_.refresh(server_);
     prompter_.information(DeparturesRefreshedMessage(added));
+}
+
+// The table comes from a statement, not from a table's provider, so the field is written with a
+// statement of its own. The field name is one the server sent with the rows.
+void DepartureTableView::writeField(const QString& field, const QString& value) {
+    server_.ExeSql1(QStringLiteral("update 发车表 set ") + field + QStringLiteral("=") + sqlText(value) +
+                    QStringLiteral(" where 车次=") + sqlText(led_.text(QStringLiteral("车次"))));
+    led_.refresh(server_);
 }

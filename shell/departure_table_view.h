@@ -20,6 +20,8 @@ public:
     void open() override;
     QString hint(ToolAction action) const override;
     bool run(ToolAction action) override;
+    bool hasFieldEditor() const override { return true; }
+    void writeField(const QString& field, const QString& value) override;
 
 private:
     void refresh();

@@ -22,4 +22,8 @@ public:
     virtual QString hint(ToolAction) const { return {}; }
     // Runs the module's own version of the action; false when the module has none.
     virtual bool run(ToolAction) { return false; }
+    // Whether the administrator corrects this module's rows one field at a time ("修改").
+    virtual bool hasFieldEditor() const { return false; }
+    // Writes one field of the current row to the server and shows the row as stored.
+    virtual void writeField(const QString& /*field*/, const QString& /*value*/) {}
 };

@@ -15,6 +15,8 @@
 #include "shell/TForm1.h"
 #include "shell/Tent_passfm.h"
 #include "shell/desk_area.h"
+#include "shell/grid_dialogs.h"
+#include "shell/grid_module.h"
 #include "shell/menu_map.h"
 #include "shell/module_gate.h"
 #include "shell/platform/autostart.h"
@@ -195,6 +197,34 @@ TEST_F(MainWindow, TheAdministratorDeletesADepartureRowAfterTheQuestion) {
     EXPECT_EQ(window->statusPanel(8)->text(), QStringLiteral("记录:%1个").arg(rows - 1));
     EXPECT_EQ(static_cast<int>(window->session().Connection->open(provider::Query, QStringLiteral("select * from 发车表")).rows.size()),
               rows - 1);
+}
+
+TEST_F(MainWindow, TheAdministratorCorrectsOneFieldOfADeparture) {
+    logIn(QStringLiteral("0000"), QStringLiteral("admin"));
+    entry(menu::TicketMenu, menu::Departures)->trigger();
+    ASSERT_GT(window->grid()->model()->rowCount(), 0);
+    const QString trip = window->openGridModule()->dataSet().text(QStringLiteral("车次"));
+    QTimer::singleShot(50, [] {
+        auto* editor = qobject_cast<TFieldEditor*>(QApplication::activeModalWidget());
+        ASSERT_NE(editor, nullptr);
+        editor->FieldList->setCurrentText(QStringLiteral("检票口"));
+        editor->ValueEdit->setText(QStringLiteral("9'"));
+        editor->accept();
+    });
+    QTest::keyClick(window->grid(), Qt::Key_Return);
+    const wire::DataSet stored = window->session().Connection->open(
+        provider::Query, QStringLiteral("select 检票口 from 发车表 where 车次='") + trip + u'\'');
+    ASSERT_EQ(stored.rows.size(), 1);
+    EXPECT_EQ(stored.rows[0][0].toString(), u"9'");
+    EXPECT_EQ(window->openGridModule()->dataSet().text(QStringLiteral("检票口")), u"9'");
+}
+
+TEST_F(MainWindow, AGateClerkWithoutTheEditRightIsToldSo) {
+    logIn(QStringLiteral("2001"), QStringLiteral("1234"));
+    entry(menu::TicketMenu, menu::Departures)->trigger();
+    ASSERT_FALSE(window->grid()->isHidden());
+    QTest::keyClick(window->grid(), Qt::Key_Return);
+    EXPECT_EQ(prompter.errors, QStringList{QStringLiteral("对不起，您无“修改”操作权限!!")});
 }
 
 TEST_F(MainWindow, AutorunWritesTheStartEntryAndTheSetting) {
