@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -28,6 +29,7 @@
 #include "shell/desk_area.h"
 #include "shell/grid_dialogs.h"
 #include "shell/grid_module.h"
+#include "shell/grid_search.h"
 #include "shell/login_logic.h"
 #include "shell/menu_map.h"
 #include "shell/module_gate.h"
@@ -263,6 +265,10 @@ void TForm1::buildGridMenu() {
     add(gridMenu_, QStringLiteral("&3.删除       Delete"), ToolAction::Delete);
     QMenu* find = gridMenu_->addMenu(QStringLiteral("&4.查找"));
     add(find, QStringLiteral("&1.查找首个       Ctrl+F"), ToolAction::Find);
+    QAction* findNext = find->addAction(QStringLiteral("&2.查找下一个     F3"));
+    connect(findNext, &QAction::triggered, this, &TForm1::findNext);
+    connect(gridMenu_, &QMenu::aboutToShow, findNext,
+            [this, findNext] { findNext->setEnabled(toolButton(ToolAction::Find)->isEnabled()); });
     add(gridMenu_, QStringLiteral("&5.筛选       Ctrl+X"), ToolAction::Filter);
     add(gridMenu_, QStringLiteral("&6.打印       Ctrl+P"), ToolAction::Print);
     add(gridMenu_, QStringLiteral("&7.关闭       Ctrl+S"), ToolAction::Close);
@@ -344,6 +350,7 @@ void TForm1::ResetWorkspace(int mode) {
         DBGrid1->setModel(nullptr);
         gridModel_.reset();
         gridModule_.reset();
+        lastSearch_ = {};
         DBGrid1->hide();
         for (auto& [name, dataset] : datasets_) dataset->close();
         if (session_.Connection != nullptr) operationLog().LogModuleExit();
@@ -431,9 +438,12 @@ void TForm1::runGenericAction(ToolAction action) {
         case ToolAction::Delete:
             deleteCurrentRow();
             break;
-        case ToolAction::Find:
-            TFindDialog(rows, this).exec();
+        case ToolAction::Find: {
+            TFindDialog dialog(rows, this);
+            dialog.exec();
+            lastSearch_ = {dialog.FieldList->currentText(), dialog.TextEdit->text()};
             break;
+        }
         case ToolAction::Filter:
             TFilterDialog(rows, this).exec();
             break;
@@ -444,6 +454,16 @@ void TForm1::runGenericAction(ToolAction action) {
             break;
     }
     if (rows.recNo() > 0) DBGrid1->selectRow(rows.recNo() - 1);
+}
+
+// Repeats the last search from the row after the current one; without one, opens the find dialog.
+void TForm1::findNext() {
+    if (!gridModule_ || lastSearch_.second.isEmpty()) {
+        runToolAction(ToolAction::Find);
+        return;
+    }
+    ClientDataSet& rows = gridModule_->dataSet();
+    if (FindContaining(rows, lastSearch_.first, lastSearch_.second, false)) DBGrid1->selectRow(rows.recNo() - 1);
 }
 
 void TForm1::deleteCurrentRow() {

@@ -144,6 +144,7 @@ private:
     void lockScreen();
     void showAbout();
     void runGenericAction(ToolAction action);
+    void findNext();
     void deleteCurrentRow();
     OperationLog operationLog();
     bool gridShown() const;
@@ -179,6 +180,7 @@ private:
     QMenu* gridMenu_ = nullptr;
     std::unique_ptr<DataSetModel> gridModel_;
     std::unique_ptr<GridModule> gridModule_;
+    std::pair<QString, QString> lastSearch_;  // field and text of the last search in the grid
     std::unique_ptr<Autostart> desktopAutostart_;
     Autostart* autostart_ = nullptr;
     std::map<QString, ClientDataSet*> datasets_;
