@@ -59,9 +59,14 @@ void ServerLink::onConnected() {
     notify_(loggedIn_ ? kNoticeWarning : kNoticeInfoPlain,
             loggedIn_ ? QStringLiteral("断线后，数据通道已再次重新接通！") : QStringLiteral("数据通道已接通！"));
     if (!loggedIn_) return;
-    // A new connection knows nobody: log in again before the call that reconnected goes on.
-    session_.Connection->Login(session_.OperatorCode, session_.OperatorPassword);
-    RegisterWithServer();
+    // A new connection knows nobody: log in again before the call that reconnected goes on. No
+    // error may leave this handler (it runs inside a signal); a refused login shows up as the
+    // refusal of that call.
+    try {
+        session_.Connection->Login(session_.OperatorCode, session_.OperatorPassword);
+        RegisterWithServer();
+    } catch (const ServerError&) {
+    }
 }
 
 void ServerLink::pause() { WaitMillis(pauseMillis_); }
