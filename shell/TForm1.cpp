@@ -122,6 +122,7 @@ TForm1::TForm1(Settings& settings, Machine& machine, Prompter& prompter, const Q
     DBGrid1->setAlternatingRowColors(true);
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     DBGrid1->verticalHeader()->setDefaultSectionSize(22);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
     DBGrid1->installEventFilter(this);
     desk_->setGrid(DBGrid1);
     DBGrid1->hide();
@@ -390,6 +391,9 @@ void TForm1::openGridModule(std::unique_ptr<GridModule> module) {
         if (row >= 0 && DBGrid1->currentIndex().row() != row) DBGrid1->selectRow(row);
     });
     DBGrid1->resizeColumnsToContents();
+    for (int column = 0; column + 1 < gridModel_->columnCount(); ++column) {
+        DBGrid1->setColumnWidth(column, DBGrid1->columnWidth(column) + 16);
+    }
     if (gridModel_->cursorRow() >= 0) DBGrid1->selectRow(gridModel_->cursorRow());
     gridModule_ = std::move(module);
     DBGrid1->setFocus();
