@@ -13,7 +13,9 @@
 #include "server/client_dataset.h"
 #include "server/schema_names.h"
 #include "shell/TForm1.h"
+#include "shell/Tdepinfform.h"
 #include "shell/Tent_passfm.h"
+#include "shell/Tconnetform.h"
 #include "shell/desk_area.h"
 #include "shell/grid_dialogs.h"
 #include "shell/grid_module.h"
@@ -225,6 +227,41 @@ TEST_F(MainWindow, AGateClerkWithoutTheEditRightIsToldSo) {
     ASSERT_FALSE(window->grid()->isHidden());
     QTest::keyClick(window->grid(), Qt::Key_Return);
     EXPECT_EQ(prompter.errors, QStringList{QStringLiteral("对不起，您无“修改”操作权限!!")});
+}
+
+TEST_F(MainWindow, TheOrganisationWindowRenamesTheStationEverywhere) {
+    logIn(QStringLiteral("0000"), QStringLiteral("admin"));
+    QTimer::singleShot(50, [] {
+        auto* window = qobject_cast<Tdepinfform*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        window->Edits[0]->setText(QStringLiteral("临川'北站"));
+        emit window->Edits[0]->textEdited(window->Edits[0]->text());
+        window->Button1Click();
+    });
+    entry(menu::SystemMenu, menu::Organisation)->trigger();
+    EXPECT_EQ(window->session().StationName, u"临川'北站");
+    EXPECT_EQ(window->titleText(), u"临川'北站");
+    EXPECT_FALSE(entry(menu::SystemMenu, menu::Organisation)->isChecked());
+    EXPECT_EQ(openLogRows(QStringLiteral("使用单位")), 0);
+}
+
+TEST_F(MainWindow, KeysOnTheDeskAndInTheGrid) {
+    logIn(QStringLiteral("0000"), QStringLiteral("admin"));
+    // On the desk: "T" shows the messaging window.
+    QTest::keyClick(window.get(), Qt::Key_T);
+    EXPECT_TRUE(window->messagingWindow().isVisible());
+    window->messagingWindow().hide();
+
+    entry(menu::TicketMenu, menu::Departures)->trigger();
+    ASSERT_FALSE(window->grid()->isHidden());
+    QTest::keyClick(window->grid(), Qt::Key_Plus);
+    QTest::keyClick(window->grid(), Qt::Key_Plus);
+    QTest::keyClick(window->grid(), Qt::Key_Minus);
+    EXPECT_EQ(window->grid()->currentIndex().row(), 1);
+    EXPECT_EQ(window->openGridModule()->dataSet().recNo(), 2);
+    // "8" is the close button.
+    QTest::keyClick(window->grid(), Qt::Key_8);
+    EXPECT_TRUE(window->grid()->isHidden());
 }
 
 TEST_F(MainWindow, AutorunWritesTheStartEntryAndTheSetting) {
