@@ -20,11 +20,11 @@
 #include "server/schema_names.h"
 #include "server/server_error.h"
 #include "shell/Tchangepassfm.h"
-#include "shell/Tdepinfform.h"
-#include "shell/Toperright.h"
 #include "shell/Tconnetform.h"
+#include "shell/Tdepinfform.h"
 #include "shell/Tent_passfm.h"
 #include "shell/Tlockform.h"
+#include "shell/Toperright.h"
 #include "shell/departure_table_view.h"
 #include "shell/desk_area.h"
 #include "shell/grid_dialogs.h"
@@ -40,8 +40,8 @@
 #include "shell/platform/autostart.h"
 #include "shell/platform/machine.h"
 #include "shell/product.h"
-#include "shell/record_deletion.h"
 #include "shell/prompter.h"
+#include "shell/record_deletion.h"
 #include "shell/server_link.h"
 #include "shell/settings.h"
 #include "shell/summary_notice.h"
@@ -129,8 +129,9 @@ TForm1::TForm1(Settings& settings, Machine& machine, Prompter& prompter, const Q
     connect(DBGrid1, &QTableView::doubleClicked, this, [this] { runToolAction(ToolAction::Edit); });
     infoStrip_ = new QLabel(central);
     infoStrip_->setObjectName(QStringLiteral("InfoStrip"));
-    infoStrip_->setStyleSheet(QStringLiteral("QLabel { background: #fffbe6; color: #7a4a00; padding: 2px 6px;"
-                                             " border-top: 1px solid #d8c890; }"));
+    infoStrip_->setStyleSheet(
+        QStringLiteral("QLabel { background: #fffbe6; color: #7a4a00; padding: 2px 6px;"
+                       " border-top: 1px solid #d8c890; }"));
     infoStrip_->hide();
     layout->addWidget(infoStrip_);
     setCentralWidget(central);
@@ -148,7 +149,8 @@ TForm1::TForm1(Settings& settings, Machine& machine, Prompter& prompter, const Q
     resize(1024, 700);
     setEnabled(false);
 
-    connetform_ = new Tconnetform(session_, [this](const QString& text) { sendToServer(text); }, this);
+    connetform_ = new Tconnetform(
+        session_, [this](const QString& text) { sendToServer(text); }, this);
     endProgram_ = [](int code) { QCoreApplication::exit(code); };
     setNotifier([](int kind, const QString& text) { ShowNotice(kind, text); });
     link_->setReplyRoute([this](const QString& reply) { messages_.RouteServerReply(reply); });
@@ -162,7 +164,8 @@ TForm1::TForm1(Settings& settings, Machine& machine, Prompter& prompter, const Q
         RefreshStatusBar();
     });
     connect(link_.get(), &ServerLink::connectionChanged, this, [this] {
-        for (auto& [name, dataset] : datasets_) dataset->close();
+        for (auto& [name, dataset] : datasets_)
+            dataset->close();
     });
 
     Timer1.setSingleShot(true);
@@ -190,7 +193,8 @@ void TForm1::buildTitleStrip() {
     titleStrip_->setStyleSheet(QStringLiteral(
         "#TitleStrip { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f4f7fb, stop:1 #d9e2ee);"
         " border-bottom: 1px solid #9fb0c8; }"
-        "QToolButton { font-weight: bold; color: #1d3b66; border: 1px solid transparent; border-radius: 3px; }"
+        "QToolButton { font-weight: bold; color: #1d3b66; border: 1px solid transparent; border-radius: 3px; "
+        "}"
         "QToolButton:hover { border-color: #7f9cc4; background: #fff3d0; }"
         "QToolButton:disabled { color: #a9b3c0; }"));
     auto* strip = new QHBoxLayout(titleStrip_);
@@ -210,7 +214,8 @@ void TForm1::buildTitleStrip() {
     titleLabel_ = new QLabel(titleStrip_);
     titleLabel_->setObjectName(QStringLiteral("TitleLabel"));
     titleLabel_->setAlignment(Qt::AlignCenter);
-    titleLabel_->setStyleSheet(QStringLiteral("QLabel { font-size: 16px; font-weight: bold; color: #12305a; }"));
+    titleLabel_->setStyleSheet(
+        QStringLiteral("QLabel { font-size: 16px; font-weight: bold; color: #12305a; }"));
     strip->addWidget(titleLabel_, 1);
     DateTimePicker1 = new QDateEdit(QDate::currentDate(), titleStrip_);
     DateTimePicker1->setCalendarPopup(true);
@@ -221,9 +226,11 @@ void TForm1::buildTitleStrip() {
     yearMonth->setContentsMargins(0, 0, 0, 0);
     YearList = new QComboBox(yearMonthBar_);
     const int year = QDate::currentDate().year();
-    for (int y = year; y >= year - 6; --y) YearList->addItem(QString::number(y));
+    for (int y = year; y >= year - 6; --y)
+        YearList->addItem(QString::number(y));
     MonthList = new QComboBox(yearMonthBar_);
-    for (int m = 1; m <= 12; ++m) MonthList->addItem(QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0')));
+    for (int m = 1; m <= 12; ++m)
+        MonthList->addItem(QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0')));
     MonthList->setCurrentIndex(QDate::currentDate().month() - 1);
     yearMonth->addWidget(YearList);
     yearMonth->addWidget(MonthList);
@@ -245,7 +252,8 @@ void TForm1::buildMenus() {
                 continue;
             }
             QAction* entry = dropDown->addAction(item.caption);
-            if (!item.shortcut.isEmpty()) entry->setShortcut(QKeySequence(item.shortcut));
+            if (!item.shortcut.isEmpty())
+                entry->setShortcut(QKeySequence(item.shortcut));
             entry->setEnabled(false);
             entry->setToolTip(kNotInstalled);
             menuActions_[entryKey(mainMenu.caption, item.caption)] = entry;
@@ -282,7 +290,8 @@ QAction* TForm1::menuAction(const QString& menuCaption, const QString& entryCapt
     return found == menuActions_.end() ? nullptr : found->second;
 }
 
-void TForm1::onEntry(const QString& menuCaption, const QString& entryCaption, std::function<void(QAction*)> handler) {
+void TForm1::onEntry(const QString& menuCaption, const QString& entryCaption,
+                     std::function<void(QAction*)> handler) {
     QAction* entry = menuAction(menuCaption, entryCaption);
     entry->setEnabled(true);
     entry->setToolTip(QString());
@@ -291,19 +300,22 @@ void TForm1::onEntry(const QString& menuCaption, const QString& entryCaption, st
 
 void TForm1::connectMenuEntries() {
     onEntry(menu::SystemMenu, menu::Organisation, [this](QAction* entry) { openOrganisation(entry); });
-    onEntry(menu::SystemMenu, menu::OperatorRights, [this](QAction* entry) { openRightsAdministration(entry); });
+    onEntry(menu::SystemMenu, menu::OperatorRights,
+            [this](QAction* entry) { openRightsAdministration(entry); });
     onEntry(menu::SystemMenu, menu::Autorun, [this](QAction* entry) { toggleAutorun(entry->isChecked()); });
     autorunEntry_ = menuAction(menu::SystemMenu, menu::Autorun);
     autorunEntry_->setCheckable(true);
     autorunEntry_->setChecked(settings_.autorun());
     onEntry(menu::SystemMenu, menu::Quit, [this](QAction*) { close(); });
     onEntry(menu::TicketMenu, menu::Departures, [this](QAction* entry) {
-        if (!EnterModule(entry)) return;
+        if (!EnterModule(entry))
+            return;
         openGridModule(std::make_unique<DepartureTableView>(*session_.Connection, session_, prompter_, Led));
     });
     onEntry(menu::AuxiliaryMenu, menu::ChangePassword, [this](QAction*) { changePassword(); });
     onEntry(menu::AuxiliaryMenu, menu::OperationLog, [this](QAction* entry) {
-        if (!EnterModule(entry)) return;
+        if (!EnterModule(entry))
+            return;
         openGridModule(std::make_unique<OperationLogView>(*session_.Connection, Query));
     });
     onEntry(menu::AuxiliaryMenu, menu::Messaging, [this](QAction*) {
@@ -314,21 +326,31 @@ void TForm1::connectMenuEntries() {
     onEntry(menu::AboutMenu, QString(), [this](QAction*) { showAbout(); });
 }
 
-QString TForm1::titleText() const { return titleLabel_->text(); }
+QString TForm1::titleText() const {
+    return titleLabel_->text();
+}
 
-bool TForm1::gridShown() const { return !DBGrid1->isHidden(); }
+bool TForm1::gridShown() const {
+    return !DBGrid1->isHidden();
+}
 
-OperationLog TForm1::operationLog() { return OperationLog(*session_.Connection, session_, machine_.hostName()); }
+OperationLog TForm1::operationLog() {
+    return OperationLog(*session_.Connection, session_, machine_.hostName());
+}
 
 bool TForm1::EnterModule(QAction* entry) {
-    if (toolButton(ToolAction::Close)->isEnabled()) ResetWorkspace(0);
+    if (toolButton(ToolAction::Close)->isEnabled())
+        ResetWorkspace(0);
     session_.Rights = ModuleRights{};
-    if (entry->isCheckable() && entry->isChecked()) return false;
-    if (session_.CurrentModule != OperationLog::kNoModule) ResetWorkspace(0);
+    if (entry->isCheckable() && entry->isChecked())
+        return false;
+    if (session_.CurrentModule != OperationLog::kNoModule)
+        ResetWorkspace(0);
     try {
         OperationLog log = operationLog();
         ModuleGate gate(*session_.Connection, session_, prompter_, log);
-        if (!gate.admit(entry->text())) return false;
+        if (!gate.admit(entry->text()))
+            return false;
     } catch (const ServerError& error) {
         prompter_.error(error.message());
         return false;
@@ -339,7 +361,8 @@ bool TForm1::EnterModule(QAction* entry) {
 }
 
 void TForm1::ResetWorkspace(int mode) {
-    for (int i = 0; i < kToolActionCount; ++i) toolButtons_[static_cast<size_t>(i)]->setToolTip(DefaultToolHint(static_cast<ToolAction>(i)));
+    for (int i = 0; i < kToolActionCount; ++i)
+        toolButtons_[static_cast<size_t>(i)]->setToolTip(DefaultToolHint(static_cast<ToolAction>(i)));
     if (mode == 0) {
         DateTimePicker1->hide();
         yearMonthBar_->hide();
@@ -347,23 +370,28 @@ void TForm1::ResetWorkspace(int mode) {
         titleLabel_->setText(session_.StationName);
         desk_->setStationName(session_.StationName);
         panels_[8]->setText(QStringLiteral("记录:0个"));
-        for (QToolButton* button : toolButtons_) button->setEnabled(false);
+        for (QToolButton* button : toolButtons_)
+            button->setEnabled(false);
         DBGrid1->setModel(nullptr);
         gridModel_.reset();
         gridModule_.reset();
         lastSearch_ = {};
         DBGrid1->hide();
-        for (auto& [name, dataset] : datasets_) dataset->close();
-        if (session_.Connection != nullptr) operationLog().LogModuleExit();
+        for (auto& [name, dataset] : datasets_)
+            dataset->close();
+        if (session_.Connection != nullptr)
+            operationLog().LogModuleExit();
         for (auto& [key, entry] : menuActions_) {
-            if (entry == autorunEntry_ || !entry->isCheckable()) continue;
+            if (entry == autorunEntry_ || !entry->isCheckable())
+                continue;
             entry->setChecked(false);
             entry->setCheckable(false);
         }
         RefreshStatusBar();
     } else {
         const auto enabled = ToolButtonsEnabled(mode);
-        for (size_t i = 0; i < toolButtons_.size(); ++i) toolButtons_[i]->setEnabled(enabled[i]);
+        for (size_t i = 0; i < toolButtons_.size(); ++i)
+            toolButtons_[i]->setEnabled(enabled[i]);
         DBGrid1->show();
     }
     infoStrip_->setVisible(gridShown());
@@ -381,20 +409,23 @@ void TForm1::openGridModule(std::unique_ptr<GridModule> module) {
     titleLabel_->setText(module->title());
     for (int i = 0; i < kToolActionCount; ++i) {
         const QString hint = module->hint(static_cast<ToolAction>(i));
-        if (!hint.isEmpty()) toolButtons_[static_cast<size_t>(i)]->setToolTip(hint);
+        if (!hint.isEmpty())
+            toolButtons_[static_cast<size_t>(i)]->setToolTip(hint);
     }
     gridModel_ = std::make_unique<DataSetModel>(module->dataSet());
     DBGrid1->setModel(gridModel_.get());
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, gridModel_.get(),
             [this](const QModelIndex& current) { gridModel_->moveCursorTo(current); });
     connect(gridModel_.get(), &DataSetModel::cursorRowChanged, DBGrid1, [this](int row) {
-        if (row >= 0 && DBGrid1->currentIndex().row() != row) DBGrid1->selectRow(row);
+        if (row >= 0 && DBGrid1->currentIndex().row() != row)
+            DBGrid1->selectRow(row);
     });
     DBGrid1->resizeColumnsToContents();
     for (int column = 0; column + 1 < gridModel_->columnCount(); ++column) {
         DBGrid1->setColumnWidth(column, DBGrid1->columnWidth(column) + 16);
     }
-    if (gridModel_->cursorRow() >= 0) DBGrid1->selectRow(gridModel_->cursorRow());
+    if (gridModel_->cursorRow() >= 0)
+        DBGrid1->selectRow(gridModel_->cursorRow());
     gridModule_ = std::move(module);
     DBGrid1->setFocus();
     showRecordCount();
@@ -406,7 +437,8 @@ void TForm1::showRecordCount() {
 }
 
 void TForm1::runToolAction(ToolAction action) {
-    if (!toolButton(action)->isEnabled()) return;
+    if (!toolButton(action)->isEnabled())
+        return;
     const QString refusal = ToolRefusal(action, session_.Rights);
     if (!refusal.isEmpty()) {
         prompter_.error(refusal);
@@ -416,14 +448,17 @@ void TForm1::runToolAction(ToolAction action) {
         ResetWorkspace(0);
         return;
     }
-    if (action == ToolAction::Add) session_.AddMode = true;
-    if (action == ToolAction::Edit) session_.AddMode = false;
+    if (action == ToolAction::Add)
+        session_.AddMode = true;
+    if (action == ToolAction::Edit)
+        session_.AddMode = false;
     try {
         if (gridModule_ && gridModule_->run(action)) {
             showRecordCount();
             return;
         }
-        if (gridModule_) runGenericAction(action);
+        if (gridModule_)
+            runGenericAction(action);
     } catch (const ServerError& error) {
         prompter_.error(error.message());
     }
@@ -436,7 +471,8 @@ void TForm1::runGenericAction(ToolAction action) {
         case ToolAction::Edit:
             if (gridModule_->hasFieldEditor() && session_.isAdministrator() && !rows.isEmpty()) {
                 TFieldEditor editor(rows, this);
-                if (editor.exec() == QDialog::Accepted) gridModule_->writeField(editor.field(), editor.value());
+                if (editor.exec() == QDialog::Accepted)
+                    gridModule_->writeField(editor.field(), editor.value());
             }
             break;
         case ToolAction::Delete:
@@ -457,7 +493,8 @@ void TForm1::runGenericAction(ToolAction action) {
         default:
             break;
     }
-    if (rows.recNo() > 0) DBGrid1->selectRow(rows.recNo() - 1);
+    if (rows.recNo() > 0)
+        DBGrid1->selectRow(rows.recNo() - 1);
 }
 
 // Repeats the last search from the row after the current one; without one, opens the find dialog.
@@ -467,11 +504,13 @@ void TForm1::findNext() {
         return;
     }
     ClientDataSet& rows = gridModule_->dataSet();
-    if (FindContaining(rows, lastSearch_.first, lastSearch_.second, false)) DBGrid1->selectRow(rows.recNo() - 1);
+    if (FindContaining(rows, lastSearch_.first, lastSearch_.second, false))
+        DBGrid1->selectRow(rows.recNo() - 1);
 }
 
 void TForm1::deleteCurrentRow() {
-    if (!gridModule_) return;
+    if (!gridModule_)
+        return;
     try {
         RecordDeletion(*session_.Connection, session_, prompter_)
             .deleteCurrent(gridModule_->dataSet(), session_.CurrentModule);
@@ -482,7 +521,8 @@ void TForm1::deleteCurrentRow() {
 
 void TForm1::openFirstMenu() {
     const QList<QAction*> menus = menuBar()->actions();
-    if (!menus.isEmpty()) menuBar()->setActiveAction(menus.first());
+    if (!menus.isEmpty())
+        menuBar()->setActiveAction(menus.first());
 }
 
 bool TForm1::handleKey(int key, const QString& text) {
@@ -490,15 +530,18 @@ bool TForm1::handleKey(int key, const QString& text) {
         lockScreen();
         return true;
     }
-    if (key == Qt::Key_F5) return true;  // card reporting arrives with the card link
-    if (key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta) return false;
+    if (key == Qt::Key_F5)
+        return true;  // card reporting arrives with the card link
+    if (key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta)
+        return false;
     const QString letter = text.toUpper();
     if (!gridShown()) {
         if (key == Qt::Key_Escape) {
             close();
         } else if (key >= Qt::Key_1 && key <= Qt::Key_7) {
             PictureButton* button = desk_->pictureButton(key - Qt::Key_1);
-            if (button->isEnabled()) button->click();
+            if (button->isEnabled())
+                button->click();
         } else if (letter == u"M") {
             menuAction(menu::AuxiliaryMenu, menu::ChangePassword)->trigger();
         } else if (letter == u"T") {
@@ -514,7 +557,8 @@ bool TForm1::handleKey(int key, const QString& text) {
         runToolAction(static_cast<ToolAction>(key - Qt::Key_1));
     } else if (key == Qt::Key_Plus || key == Qt::Key_Minus) {
         const int row = DBGrid1->currentIndex().row() + (key == Qt::Key_Plus ? 1 : -1);
-        if (row >= 0 && row < DBGrid1->model()->rowCount()) DBGrid1->selectRow(row);
+        if (row >= 0 && row < DBGrid1->model()->rowCount())
+            DBGrid1->selectRow(row);
     } else if (key == Qt::Key_Period) {
         runToolAction(ToolAction::Delete);
     } else if (key == Qt::Key_Space || key == Qt::Key_0) {
@@ -526,25 +570,27 @@ bool TForm1::handleKey(int key, const QString& text) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    if (!handleKey(event->key(), event->text())) QMainWindow::keyPressEvent(event);
+    if (!handleKey(event->key(), event->text()))
+        QMainWindow::keyPressEvent(event);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == DBGrid1 && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         // Arrow and page keys keep moving through the grid.
-        const bool navigation = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
-                                key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown ||
-                                key->key() == Qt::Key_Home || key->key() == Qt::Key_End ||
-                                key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
-                                key->key() == Qt::Key_Tab;
-        if (!navigation) return handleKey(key->key(), key->text());
+        const bool navigation =
+            key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_PageUp ||
+            key->key() == Qt::Key_PageDown || key->key() == Qt::Key_Home || key->key() == Qt::Key_End ||
+            key->key() == Qt::Key_Left || key->key() == Qt::Key_Right || key->key() == Qt::Key_Tab;
+        if (!navigation)
+            return handleKey(key->key(), key->text());
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::openOrganisation(QAction* entry) {
-    if (!EnterModule(entry)) return;
+    if (!EnterModule(entry))
+        return;
     titleLabel_->setText(QStringLiteral("使用单位信息"));
     try {
         OrganisationRecord record(*session_.Connection, depinf);
@@ -558,7 +604,8 @@ void TForm1::openOrganisation(QAction* entry) {
 }
 
 void TForm1::openRightsAdministration(QAction* entry) {
-    if (!EnterModule(entry)) return;
+    if (!EnterModule(entry))
+        return;
     titleLabel_->setText(QStringLiteral("操作员权限设定"));
     try {
         Toperright window(
@@ -606,8 +653,9 @@ void TForm1::lockScreen() {
 
 void TForm1::showAbout() {
     QMessageBox::about(this, QStringLiteral("关于"),
-                       kProductTitle + QStringLiteral("\n\n长途汽车站售票、检票、结算与调度的联网工作站。\n"
-                                                      "服务器：") +
+                       kProductTitle +
+                           QStringLiteral("\n\n长途汽车站售票、检票、结算与调度的联网工作站。\n"
+                                          "服务器：") +
                            session_.ServerHost);
 }
 
@@ -616,18 +664,23 @@ void TForm1::setNotifier(std::function<void(int, const QString&)> notify) {
     link_->setNotifier(std::move(notify));
 }
 
-void TForm1::registerDataset(ClientDataSet& dataset) { datasets_[dataset.objectName()] = &dataset; }
+void TForm1::registerDataset(ClientDataSet& dataset) {
+    datasets_[dataset.objectName()] = &dataset;
+}
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!startupRan_ && !Timer1.isActive()) Timer1.start();
+    if (!startupRan_ && !Timer1.isActive())
+        Timer1.start();
 }
 
 bool TForm1::runLogin() {
     LoginLogic logic(session_, settings_, *link_);
     Tent_passfm login(logic, prompter_, this);
-    if (login.exec() == QDialog::Accepted) loginState_ = kLoggedInTag;
-    if (login.idleReconnectFailed()) return false;
+    if (login.exec() == QDialog::Accepted)
+        loginState_ = kLoggedInTag;
+    if (login.idleReconnectFailed())
+        return false;
     return loginState_ == kLoggedInTag;
 }
 
@@ -664,16 +717,19 @@ void TForm1::Timer1Timer() {
 
 void TForm1::loadStationRecord() {
     depinf.open(*session_.Connection);
-    session_.StationName = depinf.isEmpty() ? QString() : depinf.current().text(depinf.fields().first().name).trimmed();
+    session_.StationName =
+        depinf.isEmpty() ? QString() : depinf.current().text(depinf.fields().first().name).trimmed();
     depinf.close();
 }
 
 void TForm1::LoadSystemParameters() {
     AppServer& server = *session_.Connection;
-    if (!Sysdata.isActive()) Sysdata.open(server);
+    if (!Sysdata.isActive())
+        Sysdata.open(server);
     if (Sysdata.isEmpty()) {
         depinf.open(server);
-        const QString telephone = depinf.isEmpty() ? QString() : depinf.text(QStringLiteral("部门电话1")).trimmed();
+        const QString telephone =
+            depinf.isEmpty() ? QString() : depinf.text(QStringLiteral("部门电话1")).trimmed();
         depinf.close();
         const SystemParameters first = SystemParameters::firstStart(session_.StationName, telephone);
         // Written as one group, so a failure never leaves a half-filled row behind.
@@ -688,8 +744,10 @@ void TForm1::LoadSystemParameters() {
 void TForm1::layoutStatusPanels() {
     for (size_t i = 0; i < panels_.size(); ++i) {
         int width = kPanelWidths[i];
-        if (this->width() > 830 && i == 0) width = 160;
-        if (this->width() > 830 && i == 8) width = 130;
+        if (this->width() > 830 && i == 0)
+            width = 160;
+        if (this->width() > 830 && i == 8)
+            width = 130;
         if (i == 7) {
             panels_[i]->setMinimumWidth(width);
         } else {
@@ -705,13 +763,17 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 
 void TForm1::RefreshStatusBar() {
     panels_[0]->setText(QStringLiteral("连在:") + session_.ServerHost);
-    panels_[1]->setText(QStringLiteral("启用:") + Session::serverLabel(session_.ServerIndex) + QStringLiteral("服务器"));
-    panels_[2]->setText(QStringLiteral("在线:") + QString::number(std::max<qsizetype>(onlineList().size() - 1, 0)) +
+    panels_[1]->setText(QStringLiteral("启用:") + Session::serverLabel(session_.ServerIndex) +
+                        QStringLiteral("服务器"));
+    panels_[2]->setText(QStringLiteral("在线:") +
+                        QString::number(std::max<qsizetype>(onlineList().size() - 1, 0)) +
                         QStringLiteral("人"));
-    panels_[3]->setText(QStringLiteral("操作:〖") + session_.OperatorCode + QStringLiteral("〗") + session_.OperatorName);
+    panels_[3]->setText(QStringLiteral("操作:〖") + session_.OperatorCode + QStringLiteral("〗") +
+                        session_.OperatorName);
     panels_[4]->setText(QStringLiteral("职务:") + session_.OperatorRole);
     panels_[5]->setText(QStringLiteral("采用:") + session_.DatabaseKind + QStringLiteral("数据库"));
-    panels_[6]->setText(session_.SingleStepMode ? QStringLiteral("模式:单步执行") : QStringLiteral("模式:并发执行"));
+    panels_[6]->setText(session_.SingleStepMode ? QStringLiteral("模式:单步执行")
+                                                : QStringLiteral("模式:并发执行"));
     showRecordCount();
 }
 
@@ -721,13 +783,15 @@ void TForm1::sendToServer(const QString& text) {
 
 void TForm1::ClientSckTimer() {
     ClientSck.stop();
-    if (!CheckTimer.isActive()) CheckTimer.start();
+    if (!CheckTimer.isActive())
+        CheckTimer.start();
     try {
         // A dropped connection is made again by this call, so the poll itself reconnects.
         sendToServer(QStringLiteral("If_on_line"));
         link_->pollSucceeded();
     } catch (const ServerError& error) {
-        if (error.isConnectionFailure()) link_->pollFailed();
+        if (error.isConnectionFailure())
+            link_->pollFailed();
     }
     ClientSck.start();
 }
@@ -775,7 +839,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::showSummaryNotice() {
     QTimer::singleShot(30, this, [this] {
-        if (summaryWindow_ != nullptr) return;
+        if (summaryWindow_ != nullptr)
+            return;
         SummaryNoticeWindow window(this);
         summaryWindow_ = &window;
         window.exec();
@@ -784,7 +849,8 @@ void TForm1::showSummaryNotice() {
 }
 
 void TForm1::closeSummaryNotice() {
-    if (summaryWindow_ != nullptr) summaryWindow_->accept();
+    if (summaryWindow_ != nullptr)
+        summaryWindow_->accept();
 }
 
 void TForm1::registerWithServer() {
@@ -795,16 +861,22 @@ void TForm1::registerWithServer() {
 }
 
 void TForm1::showStatusText(int panel, const QString& text) {
-    if (panel >= 0 && panel < static_cast<int>(panels_.size())) panels_[static_cast<size_t>(panel)]->setText(text);
+    if (panel >= 0 && panel < static_cast<int>(panels_.size()))
+        panels_[static_cast<size_t>(panel)]->setText(text);
 }
 
-void TForm1::notify(int kind, const QString& text) { notify_(kind, text); }
+void TForm1::notify(int kind, const QString& text) {
+    notify_(kind, text);
+}
 
-void TForm1::setClock(const QDateTime& moment) { machine_.setClock(moment); }
+void TForm1::setClock(const QDateTime& moment) {
+    machine_.setClock(moment);
+}
 
 void TForm1::refreshDataset(const QString& name) {
     const auto found = datasets_.find(name);
-    if (found == datasets_.end() || !found->second->isActive()) return;
+    if (found == datasets_.end() || !found->second->isActive())
+        return;
     try {
         found->second->refresh(*session_.Connection);
     } catch (const ServerError&) {
@@ -815,7 +887,8 @@ void TForm1::reloadKeepingRow(const QString& datasetName, const QString& keyFiel
     ClientDataSet& dataset = *datasets_.at(datasetName);
     const QString key = dataset.isEmpty() ? QString() : dataset.text(keyField);
     dataset.refresh(*session_.Connection);
-    if (!key.isEmpty()) dataset.FindRecord(keyField, true, key);
+    if (!key.isEmpty())
+        dataset.FindRecord(keyField, true, key);
 }
 
 bool TForm1::reloadMasterTable(const QString& tag) {
@@ -831,17 +904,17 @@ bool TForm1::reloadMasterTable(const QString& tag) {
         const char16_t* key;
     };
     static constexpr Cached kCached[] = {
-        {u"_stabus", u"stabus", u"车次"},
-        {u"_roads", u"roads", u"线路编号"},
-        {u"_station", u"station", u"站台卡位"},
-        {u"_Busdb", u"bus", u"客车编号"},
+        {u"_stabus", u"stabus", u"车次"},       {u"_roads", u"roads", u"线路编号"},
+        {u"_station", u"station", u"站台卡位"}, {u"_Busdb", u"bus", u"客车编号"},
         {u"_tkPrices", u"tickprice", nullptr},
     };
     for (const Cached& cached : kCached) {
-        if (tag != QStringView(cached.tag)) continue;
+        if (tag != QStringView(cached.tag))
+            continue;
         const QString name = QString::fromUtf16(cached.dataset);
         const auto found = datasets_.find(name);
-        if (found == datasets_.end() || !found->second->isActive()) return false;
+        if (found == datasets_.end() || !found->second->isActive())
+            return false;
         if (cached.key == nullptr) {
             faresStale_ = true;  // the sale desk reloads the fares when it next needs them
         } else {
@@ -852,11 +925,17 @@ bool TForm1::reloadMasterTable(const QString& tag) {
     return false;
 }
 
-QStringList TForm1::onlineList() const { return connetform_->onlineList(); }
+QStringList TForm1::onlineList() const {
+    return connetform_->onlineList();
+}
 
-void TForm1::setOnlineList(const QStringList& entries) { connetform_->setOnlineList(entries); }
+void TForm1::setOnlineList(const QStringList& entries) {
+    connetform_->setOnlineList(entries);
+}
 
-void TForm1::appendMessageLine(const QString& line) { connetform_->appendLine(line); }
+void TForm1::appendMessageLine(const QString& line) {
+    connetform_->appendLine(line);
+}
 
 void TForm1::runConsoleRelay() {
     try {
@@ -873,7 +952,10 @@ void TForm1::endProgram() {
 
 void TForm1::shutDownComputer() {
     link_->closeConnection();
-    if (!machine_.shutDown()) notify(kNoticeError, QStringLiteral("关机失败：系统拒绝了关机请求。"));
+    if (!machine_.shutDown())
+        notify(kNoticeError, QStringLiteral("关机失败：系统拒绝了关机请求。"));
 }
 
-void TForm1::abortMessage(const QString& text) { prompter_.error(text); }
+void TForm1::abortMessage(const QString& text) {
+    prompter_.error(text);
+}

@@ -42,7 +42,7 @@ class Tconnetform;
 // DBGrid1 and is worked with the eight tool buttons, whose actions go to the open module.
 class TForm1 : public QMainWindow, public WorkstationActions {
     Q_OBJECT
-public:
+  public:
     static constexpr int kLoggedInTag = 10;
 
     TForm1(Settings& settings, Machine& machine, Prompter& prompter, const QString& programFolder,
@@ -96,9 +96,9 @@ public:
     ClientDataSet operater;
     ClientDataSet modright;
     QTableView* DBGrid1;
-    QTimer Timer1;     // start-up, once
-    QTimer ClientSck;  // message poll
-    QTimer CheckTimer; // clock guard
+    QTimer Timer1;      // start-up, once
+    QTimer ClientSck;   // message poll
+    QTimer CheckTimer;  // clock guard
 
     // WorkstationActions
     void showSummaryNotice() override;
@@ -120,19 +120,20 @@ public:
     void shutDownComputer() override;
     void abortMessage(const QString& text) override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     void buildTitleStrip();
     void buildGridMenu();
     void connectMenuEntries();
-    void onEntry(const QString& menuCaption, const QString& entryCaption, std::function<void(QAction*)> handler);
+    void onEntry(const QString& menuCaption, const QString& entryCaption,
+                 std::function<void(QAction*)> handler);
     void openGridModule(std::unique_ptr<GridModule> module);
     void showRecordCount();
     bool handleKey(int key, const QString& text);

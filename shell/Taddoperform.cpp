@@ -48,11 +48,13 @@ Taddoperform::Taddoperform(OperatorEditor& editor, Prompter& prompter, bool addi
         Edit1->setText(entry.code);
         Edit1->setReadOnly(true);
         Edit2->setText(entry.name);
-        ComboBox1->setCurrentIndex(std::max(0, static_cast<int>(OperatorEditor::Roles().indexOf(entry.role))));
+        ComboBox1->setCurrentIndex(
+            std::max(0, static_cast<int>(OperatorEditor::Roles().indexOf(entry.role))));
     } else {
         ComboBox1->setCurrentIndex(OperatorEditor::Roles().indexOf(QStringLiteral("售票员")));
     }
-    for (QWidget* box : {static_cast<QWidget*>(Edit1), static_cast<QWidget*>(Edit2), static_cast<QWidget*>(Edit3)}) {
+    for (QWidget* box :
+         {static_cast<QWidget*>(Edit1), static_cast<QWidget*>(Edit2), static_cast<QWidget*>(Edit3)}) {
         box->installEventFilter(this);
     }
     connect(Button1, &QPushButton::clicked, this, &Taddoperform::Button1Click);
@@ -99,7 +101,8 @@ void Taddoperform::Button3Click() {
 }
 
 bool Taddoperform::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     const bool forward = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Down;
     if (watched == Edit1 && (forward || key == Qt::Key_Up)) {

@@ -46,7 +46,8 @@ Tdepinfform::Tdepinfform(OrganisationRecord& record, bool editable, QWidget* par
 void Tdepinfform::Button1Click() {
     if (changed_) {
         QStringList values;
-        for (QLineEdit* edit : Edits) values << edit->text().trimmed();
+        for (QLineEdit* edit : Edits)
+            values << edit->text().trimmed();
         try {
             record_.save(values);
         } catch (const ServerError&) {

@@ -10,7 +10,7 @@ class QPushButton;
 // "使用单位基本信息": the ten boxes of the organisation record. Saved on "确  定" when a box changed.
 class Tdepinfform : public QDialog {
     Q_OBJECT
-public:
+  public:
     Tdepinfform(OrganisationRecord& record, bool editable, QWidget* parent = nullptr);
 
     std::array<QLineEdit*, 10> Edits{};
@@ -19,10 +19,10 @@ public:
 
     void Button1Click();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     OrganisationRecord& record_;
     bool changed_ = false;
 };

@@ -6,7 +6,8 @@
 #include <QVBoxLayout>
 
 Tlockform::Tlockform(std::function<bool(const QString&)> accepts, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), accepts_(std::move(accepts)) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      accepts_(std::move(accepts)) {
     setObjectName(QStringLiteral("lockform"));
     setWindowTitle(QStringLiteral("暂时离开-锁定"));
     setModal(true);
@@ -23,7 +24,8 @@ Tlockform::Tlockform(std::function<bool(const QString&)> accepts, QWidget* paren
 void Tlockform::Edit1Enter() {
     const QString typed = Edit1->text();
     Edit1->clear();
-    if (!accepts_(typed)) return;
+    if (!accepts_(typed))
+        return;
     unlocked_ = true;
     accept();
 }

@@ -9,7 +9,7 @@ class QLineEdit;
 // and confirmed with Enter, closes it; every other way of closing is refused.
 class Tlockform : public QDialog {
     Q_OBJECT
-public:
+  public:
     // `accepts` tells whether a typed text is the operator's password.
     Tlockform(std::function<bool(const QString&)> accepts, QWidget* parent = nullptr);
 
@@ -17,13 +17,13 @@ public:
 
     void Edit1Enter();
 
-public slots:
+  public slots:
     void reject() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     std::function<bool(const QString&)> accepts_;
     bool unlocked_ = false;
 };

@@ -29,11 +29,12 @@ const QString kRightsHint =
 
 // Rights read as True and False in the grid.
 class TrueFalseModel : public QIdentityProxyModel {
-public:
+  public:
     using QIdentityProxyModel::QIdentityProxyModel;
     QVariant data(const QModelIndex& index, int role) const override {
         const QVariant value = QIdentityProxyModel::data(index, role);
-        if (role != Qt::DisplayRole || index.column() < 2) return value;
+        if (role != Qt::DisplayRole || index.column() < 2)
+            return value;
         return value.toString() == u"1" ? QStringLiteral("True") : QStringLiteral("False");
     }
 };
@@ -76,12 +77,14 @@ Toperright::Toperright(AppServer& server, Session& session, Prompter& prompter, 
     DBGrid2->setModel(operatorModel_.get());
     // The server never sends passwords: the column stays hidden for everybody.
     const int passwordColumn = RecordView::indexOf(operators_.fields(), QStringLiteral("操作员密码"));
-    if (passwordColumn >= 0) DBGrid2->setColumnHidden(passwordColumn, true);
+    if (passwordColumn >= 0)
+        DBGrid2->setColumnHidden(passwordColumn, true);
     DBGrid2->selectRow(0);
-    connect(DBGrid2->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& now) {
-        operatorModel_->moveCursorTo(now);
-        admin_.followOperator();
-    });
+    connect(DBGrid2->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& now) {
+                operatorModel_->moveCursorTo(now);
+                admin_.followOperator();
+            });
     connect(DBGrid2, &QTableView::doubleClicked, this, &Toperright::editOperator);
 
     ListBox1 = new QListWidget(this);
@@ -98,9 +101,11 @@ Toperright::Toperright(AppServer& server, Session& session, Prompter& prompter, 
     shown->setSourceModel(rightsModel_.get());
     DBGrid1->setModel(shown);
     DBGrid1->setColumnHidden(0, true);
-    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& now) {
-        if (now.isValid()) rights_.setRecNo(now.row() + 1);
-    });
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& now) {
+                if (now.isValid())
+                    rights_.setRecNo(now.row() + 1);
+            });
     connect(DBGrid1, &QTableView::clicked, this, [this](const QModelIndex& cell) {
         columnMode_ = false;
         selectedColumn_ = cell.column();
@@ -122,9 +127,11 @@ Toperright::Toperright(AppServer& server, Session& session, Prompter& prompter, 
     Button4->setToolTip(QStringLiteral("全部移除"));
     Button5 = new QPushButton(QStringLiteral("关 闭"), this);
     connect(Button1, &QPushButton::clicked, this, [this] {
-        if (ListBox1->currentItem() != nullptr) run([this] { admin_.grant(ListBox1->currentItem()->text()); });
+        if (ListBox1->currentItem() != nullptr)
+            run([this] { admin_.grant(ListBox1->currentItem()->text()); });
     });
-    connect(Button2, &QPushButton::clicked, this, [this] { run([this] { admin_.grantAll(GrantableModules()); }); });
+    connect(Button2, &QPushButton::clicked, this,
+            [this] { run([this] { admin_.grantAll(GrantableModules()); }); });
     connect(Button3, &QPushButton::clicked, this, [this] { run([this] { admin_.removeOne(); }); });
     connect(Button4, &QPushButton::clicked, this, [this] { run([this] { admin_.removeAll(); }); });
     connect(Button5, &QPushButton::clicked, this, &QDialog::reject);
@@ -145,7 +152,8 @@ Toperright::Toperright(AppServer& server, Session& session, Prompter& prompter, 
     layout->addWidget(ListBox1, 1, 1);
     auto* middle = new QVBoxLayout;
     middle->addStretch();
-    for (QPushButton* button : {Button1, Button2, Button3, Button4}) middle->addWidget(button);
+    for (QPushButton* button : {Button1, Button2, Button3, Button4})
+        middle->addWidget(button);
     middle->addStretch();
     layout->addLayout(middle, 1, 2);
     layout->addWidget(DBGrid1, 1, 3);
@@ -180,7 +188,8 @@ void Toperright::buildOperatorMenu() {
     edit->setShortcut(QKeySequence(QStringLiteral("Ctrl+M")));
     QAction* remove = operatorMenu_->addAction(QStringLiteral("&3.删除"), this, &Toperright::deleteOperator);
     remove->setShortcut(QKeySequence(Qt::Key_Delete));
-    for (QAction* entry : {add, edit, remove}) entry->setShortcutContext(Qt::WidgetShortcut);
+    for (QAction* entry : {add, edit, remove})
+        entry->setShortcutContext(Qt::WidgetShortcut);
     DBGrid2->addActions({add, edit, remove});
     connect(operatorMenu_, &QMenu::aboutToShow, this, [this, add, edit, remove] {
         add->setEnabled(session_.Rights.CanAdd);
@@ -214,12 +223,14 @@ void Toperright::buildRightsMenu() {
 }
 
 QString Toperright::selectedRightColumn() const {
-    if (selectedColumn_ < 0 || selectedColumn_ >= static_cast<int>(rights_.fields().size())) return QString();
+    if (selectedColumn_ < 0 || selectedColumn_ >= static_cast<int>(rights_.fields().size()))
+        return QString();
     return rights_.fields()[selectedColumn_].name;
 }
 
 void Toperright::RightsDoubleClick() {
-    if (rights_.isEmpty()) return;
+    if (rights_.isEmpty())
+        return;
     const QString column = selectedRightColumn();
     run([this, column] {
         if (columnMode_) {
@@ -232,10 +243,13 @@ void Toperright::RightsDoubleClick() {
     });
 }
 
-void Toperright::rightsReloaded() { DBGrid1->setColumnHidden(0, true); }
+void Toperright::rightsReloaded() {
+    DBGrid1->setColumnHidden(0, true);
+}
 
 void Toperright::addOperator() {
-    if (!session_.Rights.CanAdd) return;
+    if (!session_.Rights.CanAdd)
+        return;
     OperatorEditor editor(server_, session_, prompter_, operators_, rights_, relay_);
     Taddoperform window(editor, prompter_, true, this);
     window.exec();
@@ -244,7 +258,8 @@ void Toperright::addOperator() {
 }
 
 void Toperright::editOperator() {
-    if (!session_.Rights.CanEdit || operators_.isEmpty() || !admin_.mayEditOperator(onlineList_())) return;
+    if (!session_.Rights.CanEdit || operators_.isEmpty() || !admin_.mayEditOperator(onlineList_()))
+        return;
     OperatorEditor editor(server_, session_, prompter_, operators_, rights_, relay_);
     Taddoperform window(editor, prompter_, false, this);
     window.exec();
@@ -260,9 +275,12 @@ void Toperright::deleteOperator() {
 
 bool Toperright::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
-        if (watched == DBGrid2) HintLabel->setText(kOperatorHint);
-        if (watched == ListBox1) HintLabel->setText(kModuleHint);
-        if (watched == DBGrid1) HintLabel->setText(kRightsHint);
+        if (watched == DBGrid2)
+            HintLabel->setText(kOperatorHint);
+        if (watched == ListBox1)
+            HintLabel->setText(kModuleHint);
+        if (watched == DBGrid1)
+            HintLabel->setText(kRightsHint);
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -21,21 +21,21 @@ struct Session;
 // operator, with the operator editor behind the operator grid's pop-up menu.
 class Toperright : public QDialog {
     Q_OBJECT
-public:
+  public:
     // `onlineList` gives the operators now at work; `relay` sends a text through the message relay.
     Toperright(AppServer& server, Session& session, Prompter& prompter, ClientDataSet& operators,
                ClientDataSet& rights, std::function<QStringList()> onlineList,
                std::function<void(const QString&)> relay, QWidget* parent = nullptr);
     ~Toperright() override;
 
-    QTableView* DBGrid2;     // operators
-    QListWidget* ListBox1;   // modules
-    QTableView* DBGrid1;     // rights of the chosen operator
-    QPushButton* Button1;    // 选一
-    QPushButton* Button2;    // 全选
-    QPushButton* Button3;    // 移除一项
-    QPushButton* Button4;    // 全部移除
-    QPushButton* Button5;    // 关 闭
+    QTableView* DBGrid2;    // operators
+    QListWidget* ListBox1;  // modules
+    QTableView* DBGrid1;    // rights of the chosen operator
+    QPushButton* Button1;   // 选一
+    QPushButton* Button2;   // 全选
+    QPushButton* Button3;   // 移除一项
+    QPushButton* Button4;   // 全部移除
+    QPushButton* Button5;   // 关 闭
     QLabel* HintLabel;
 
     RightsAdministration& administration() { return admin_; }
@@ -44,11 +44,11 @@ public:
     void deleteOperator();
     void RightsDoubleClick();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int result) override;
 
-private:
+  private:
     void run(const std::function<void()>& action);
     void buildOperatorMenu();
     void buildRightsMenu();

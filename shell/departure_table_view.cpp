@@ -7,10 +7,13 @@
 #include "shell/prompter.h"
 #include "shell/session.h"
 
-DepartureTableView::DepartureTableView(AppServer& server, Session& session, Prompter& prompter, ClientDataSet& led)
+DepartureTableView::DepartureTableView(AppServer& server, Session& session, Prompter& prompter,
+                                       ClientDataSet& led)
     : server_(server), session_(session), prompter_(prompter), led_(led) {}
 
-int DepartureTableView::toolbarMode() const { return session_.isAdministrator() ? 1 : 3; }
+int DepartureTableView::toolbarMode() const {
+    return session_.isAdministrator() ? 1 : 3;
+}
 
 void DepartureTableView::open() {
     const bool administrator = session_.isAdministrator();
@@ -25,7 +28,8 @@ QString DepartureTableView::hint(ToolAction action) const {
 }
 
 bool DepartureTableView::run(ToolAction action) {
-    if (action != ToolAction::Add) return false;
+    if (action != ToolAction::Add)
+        return false;
     refresh();
     return true;
 }

@@ -11,7 +11,7 @@ struct Session;
 // rights table: everybody may refresh, find and print; only the administrator may edit and delete.
 // The add button, hinted "刷新", rebuilds the table from the timetable.
 class DepartureTableView final : public GridModule {
-public:
+  public:
     DepartureTableView(AppServer& server, Session& session, Prompter& prompter, ClientDataSet& led);
 
     QString title() const override { return QStringLiteral("今日发车(报班)情况"); }
@@ -23,7 +23,7 @@ public:
     bool hasFieldEditor() const override { return true; }
     void writeField(const QString& field, const QString& value) override;
 
-private:
+  private:
     void refresh();
 
     AppServer& server_;

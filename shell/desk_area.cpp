@@ -22,7 +22,8 @@ PictureButton::PictureButton(const QString& text, QWidget* parent) : QPushButton
     setCursor(Qt::PointingHandCursor);
     setStyleSheet(QStringLiteral(
         "QPushButton { color: #12305a; font-size: 17px; font-weight: bold; border: 1px solid #7f9cc4;"
-        " border-radius: 6px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdfefe, stop:1 #d4e1f2); }"
+        " border-radius: 6px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdfefe, stop:1 "
+        "#d4e1f2); }"
         "QPushButton:hover { color: #8a1c00; border-color: #d9822b;"
         " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff8e6, stop:1 #ffd98a); }"
         "QPushButton:pressed { background: #f5c060; }"
@@ -31,8 +32,8 @@ PictureButton::PictureButton(const QString& text, QWidget* parent) : QPushButton
 
 DeskArea::DeskArea(QWidget* parent) : QWidget(parent) {
     for (size_t i = 0; i < buttons_.size(); ++i) {
-        buttons_[i] = new PictureButton(QString::number(i + 1) + QStringLiteral(". ") + QString::fromUtf16(kCaptions[i]),
-                                        this);
+        buttons_[i] = new PictureButton(
+            QString::number(i + 1) + QStringLiteral(". ") + QString::fromUtf16(kCaptions[i]), this);
         buttons_[i]->setObjectName(QStringLiteral("PictureButton%1").arg(i + 1));
     }
 }
@@ -66,8 +67,8 @@ void DeskArea::paintEvent(QPaintEvent*) {
     small.setPointSize(std::max(11, height() / 36));
     painter.setFont(small);
     painter.setPen(QColor(255, 255, 255, 190));
-    painter.drawText(QRect(34, height() / 4 + height() / 5, textWidth, height() / 10), Qt::AlignLeft | Qt::AlignTop,
-                     QStringLiteral("售票 · 检票 · 结算 · 调度 · 行李保管"));
+    painter.drawText(QRect(34, height() / 4 + height() / 5, textWidth, height() / 10),
+                     Qt::AlignLeft | Qt::AlignTop, QStringLiteral("售票 · 检票 · 结算 · 调度 · 行李保管"));
 }
 
 void DeskArea::resizeEvent(QResizeEvent* event) {
@@ -83,5 +84,6 @@ void DeskArea::layoutChildren() {
         buttons_[i]->setGeometry(static_cast<int>(kLeft * w), static_cast<int>(kTops[i] * h),
                                  static_cast<int>(kWidth * w), static_cast<int>(kHeight * h) - 4);
     }
-    if (grid_ != nullptr) grid_->setGeometry(rect());
+    if (grid_ != nullptr)
+        grid_->setGeometry(rect());
 }

@@ -9,7 +9,7 @@ class QTableView;
 // A large button of the desk: drawn plainly, lit while the mouse is over it.
 class PictureButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     PictureButton(const QString& text, QWidget* parent);
 };
 
@@ -17,7 +17,7 @@ public:
 // its right, and the shared record grid, which covers everything while a grid module is open.
 class DeskArea : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kPictureButtons = 7;
 
     explicit DeskArea(QWidget* parent = nullptr);
@@ -26,11 +26,11 @@ public:
     void setGrid(QTableView* grid);
     void setStationName(const QString& name);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void layoutChildren();
 
     std::array<PictureButton*, kPictureButtons> buttons_{};

@@ -15,7 +15,8 @@ namespace {
 
 QComboBox* fieldList(const ClientDataSet& rows, QWidget* parent) {
     auto* list = new QComboBox(parent);
-    for (const wire::Field& field : rows.fields()) list->addItem(field.name);
+    for (const wire::Field& field : rows.fields())
+        list->addItem(field.name);
     list->setCurrentIndex(0);
     return list;
 }
@@ -97,6 +98,10 @@ TFieldEditor::TFieldEditor(ClientDataSet& rows, QWidget* parent) : QDialog(paren
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-QString TFieldEditor::field() const { return FieldList->currentText(); }
+QString TFieldEditor::field() const {
+    return FieldList->currentText();
+}
 
-QString TFieldEditor::value() const { return ValueEdit->text(); }
+QString TFieldEditor::value() const {
+    return ValueEdit->text();
+}

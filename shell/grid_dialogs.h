@@ -11,7 +11,7 @@ class QPushButton;
 // "查找记录": a field of the grid's rows and a text contained in it; find-next is the default button.
 class TFindDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     TFindDialog(ClientDataSet& rows, QWidget* parent = nullptr);
 
     QComboBox* FieldList;
@@ -21,7 +21,7 @@ public:
 
     void FindNextClick();
 
-private:
+  private:
     ClientDataSet& rows_;
     bool searched_ = false;
 };
@@ -30,7 +30,7 @@ private:
 // an empty field.
 class TFilterDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     TFilterDialog(ClientDataSet& rows, QWidget* parent = nullptr);
 
     QComboBox* FieldList;
@@ -38,14 +38,14 @@ public:
     QPushButton* FilterButton;
     QPushButton* ShowAllButton;
 
-private:
+  private:
     ClientDataSet& rows_;
 };
 
 // "修改": one field of the current row, chosen from all the row's fields, with its new value.
 class TFieldEditor : public QDialog {
     Q_OBJECT
-public:
+  public:
     TFieldEditor(ClientDataSet& rows, QWidget* parent = nullptr);
 
     QComboBox* FieldList;  // 修改对象：
@@ -54,6 +54,6 @@ public:
     QString field() const;
     QString value() const;
 
-private:
+  private:
     ClientDataSet& rows_;
 };

@@ -10,7 +10,7 @@ class ClientDataSet;
 // rights of a tool button first, then hands the action to the open module; what a module does not
 // take over keeps the main window's generic behaviour.
 class GridModule {
-public:
+  public:
     virtual ~GridModule() = default;
 
     virtual QString title() const = 0;

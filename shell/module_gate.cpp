@@ -20,7 +20,8 @@ bool ModuleGate::admit(const QString& caption) {
         return true;
     }
     ClientDataSet rights(provider::Query);
-    rights.setCommandText(QStringLiteral("select * from 操作权限 where 操作员代号=") + sqlText(session_.OperatorCode));
+    rights.setCommandText(QStringLiteral("select * from 操作权限 where 操作员代号=") +
+                          sqlText(session_.OperatorCode));
     rights.open(server_);
     if (!rights.FindRecord(QStringLiteral("模块名称"), true, module)) {
         prompter_.information(kRefusal);

@@ -11,7 +11,7 @@ struct Session;
 // right; anyone else needs a row of 操作权限 for the module, whose five rights are then taken.
 // Entering opens the module's row in the operation log.
 class ModuleGate {
-public:
+  public:
     static inline const QString kRefusal =
         QStringLiteral("对不起，您无权使用本功能模块！\r如需使用，请向“系统管理员”申请。");
 
@@ -22,7 +22,7 @@ public:
     // open; on refusal the operator has been told why.
     bool admit(const QString& caption);
 
-private:
+  private:
     AppServer& server_;
     Session& session_;
     Prompter& prompter_;

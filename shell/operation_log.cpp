@@ -16,7 +16,8 @@ OperationLog::OperationLog(AppServer& server, Session& session, QString hostName
     : server_(server), session_(session), hostName_(std::move(hostName)) {}
 
 void OperationLog::LogModuleEntry(const QString& module, const QDateTime& now) {
-    if (session_.CurrentModule != kNoModule) LogModuleExit(now);
+    if (session_.CurrentModule != kNoModule)
+        LogModuleExit(now);
     session_.CurrentModule = module;
     session_.ModuleEnteredAt = FormatStamp(kLogStamp, now);
     send(QStringLiteral("insert into 操作记录 (操作员代号,操作模块,操作机器,进入时间,退出时间) values(") +
@@ -26,10 +27,12 @@ void OperationLog::LogModuleEntry(const QString& module, const QDateTime& now) {
 }
 
 void OperationLog::LogModuleExit(const QDateTime& now) {
-    if (session_.CurrentModule == kNoModule) return;
+    if (session_.CurrentModule == kNoModule)
+        return;
     send(QStringLiteral("update 操作记录 set 退出时间=") + sqlText(FormatStamp(kLogStamp, now)) +
-         QStringLiteral(" where 操作员代号=") + sqlText(session_.OperatorCode) + QStringLiteral(" and 操作模块=") +
-         sqlText(session_.CurrentModule) + QStringLiteral(" and 进入时间=") + sqlText(session_.ModuleEnteredAt));
+         QStringLiteral(" where 操作员代号=") + sqlText(session_.OperatorCode) +
+         QStringLiteral(" and 操作模块=") + sqlText(session_.CurrentModule) +
+         QStringLiteral(" and 进入时间=") + sqlText(session_.ModuleEnteredAt));
     session_.CurrentModule = kNoModule;
 }
 

@@ -9,7 +9,7 @@ struct Session;
 // The operation log 操作记录: one row per module visit, opened on entry and closed on exit. Its
 // statements are best effort: a failure never keeps a module from opening or closing.
 class OperationLog {
-public:
+  public:
     OperationLog(AppServer& server, Session& session, QString hostName);
 
     // Closes the open row, if any, then opens one for `module`: the exit column holds the entry
@@ -20,7 +20,7 @@ public:
 
     static inline const QString kNoModule = QStringLiteral("No");
 
-private:
+  private:
     void send(const QString& statement);
 
     AppServer& server_;

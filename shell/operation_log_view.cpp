@@ -2,7 +2,8 @@
 
 #include "server/client_dataset.h"
 
-OperationLogView::OperationLogView(AppServer& server, ClientDataSet& query) : server_(server), query_(query) {}
+OperationLogView::OperationLogView(AppServer& server, ClientDataSet& query)
+    : server_(server), query_(query) {}
 
 void OperationLogView::open() {
     query_.close();

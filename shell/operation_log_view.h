@@ -8,7 +8,7 @@ class ClientDataSet;
 // "&2.系统操作日志": the operation log with each operator's name and role, oldest first, the cursor
 // on the latest visit.
 class OperationLogView final : public GridModule {
-public:
+  public:
     OperationLogView(AppServer& server, ClientDataSet& query);
 
     QString title() const override { return QStringLiteral("操作日志"); }
@@ -16,7 +16,7 @@ public:
     ClientDataSet& dataSet() override { return query_; }
     void open() override;
 
-private:
+  private:
     AppServer& server_;
     ClientDataSet& query_;
 };

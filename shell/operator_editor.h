@@ -22,7 +22,7 @@ struct OperatorEntry {
 // `operators`, and copying rights from the first other operator with the same role. Statements
 // go to the server at once and the rows of `operators` and `rights` follow them.
 class OperatorEditor {
-public:
+  public:
     enum class Outcome { Saved, MissingCode, MissingName, CodeTaken, RoleRefused, RightsNotEmpty, NoModel };
 
     static inline const QString kRoleRefused = QStringLiteral("你无权将操作员职务改为'系统管理员'!");
@@ -42,7 +42,7 @@ public:
     Outcome save(const OperatorEntry& entry);
     Outcome copyRights(const QString& code, const QString& role);
 
-private:
+  private:
     bool checkRequired(const OperatorEntry& entry);
     bool roleAllowed(const QString& role);
 

@@ -8,7 +8,7 @@ class ClientDataSet;
 
 // The one row of 部门信息 that names the station. Its first column is the station's name.
 class OrganisationRecord {
-public:
+  public:
     // The ten columns in box order, and the labels of their boxes.
     static const QStringList& Columns();
     static const QStringList& Labels();
@@ -20,7 +20,7 @@ public:
     // Writes the ten values into the row.
     void save(const QStringList& values);
 
-private:
+  private:
     AppServer& server_;
     ClientDataSet& depinf_;
 };

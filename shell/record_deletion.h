@@ -11,13 +11,13 @@ struct Session;
 // tables refer to delete with their own statements, refusing first (on an SQL database) when the
 // row is still in use; every other module deletes the row through the grid's provider.
 class RecordDeletion {
-public:
+  public:
     RecordDeletion(AppServer& server, Session& session, Prompter& prompter);
 
     // Deletes the current row of `grid`, shown by the module with this name; true when it went.
     bool deleteCurrent(ClientDataSet& grid, const QString& module);
 
-private:
+  private:
     AppServer& server_;
     Session& session_;
     Prompter& prompter_;

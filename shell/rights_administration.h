@@ -13,7 +13,7 @@ struct Session;
 // every change written at once with one statement and mirrored in the rows. Each action needs the
 // right of the open module "操作权限" named with it and does nothing without it.
 class RightsAdministration {
-public:
+  public:
     static inline const QString kOperatorOnline = QStringLiteral("不能修改!因为该操作员正在操作中。");
     static inline const QString kDeleteOnline = QStringLiteral("不能删除!因为该操作员正在操作中。");
     static inline const QString kHasSales = QStringLiteral("不能“删除”此操作员，因为其有售票记录!!");
@@ -50,7 +50,7 @@ public:
     // Asks, checks and deletes the operator under the cursor with their rights; true when deleted.
     bool deleteOperator(const QStringList& onlineList);
 
-private:
+  private:
     bool chosenIsAdministrator() const;
     QString chosenCode() const;
     bool onlineElsewhere(const QStringList& onlineList) const;

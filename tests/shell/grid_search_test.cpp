@@ -9,7 +9,8 @@ namespace {
 // Four departures, as the grid shows them.
 void fill(ClientDataSet& rows) {
     wire::DataSet data;
-    data.fields = {{QStringLiteral("车次"), wire::FieldType::Text}, {QStringLiteral("线路名称"), wire::FieldType::Text}};
+    data.fields = {{QStringLiteral("车次"), wire::FieldType::Text},
+                   {QStringLiteral("线路名称"), wire::FieldType::Text}};
     data.rows = {{QStringLiteral("0101"), QStringLiteral("青禾-临川")},
                  {QStringLiteral("0102"), QStringLiteral("青禾-南港口")},
                  {QStringLiteral("K201"), QStringLiteral("港口快线")},
@@ -19,7 +20,8 @@ void fill(ClientDataSet& rows) {
 
 QStringList visibleTrips(ClientDataSet& rows) {
     QStringList trips;
-    for (int row = 0; row < rows.recordCount(); ++row) trips << rows.rowAt(row).text(QStringLiteral("车次"));
+    for (int row = 0; row < rows.recordCount(); ++row)
+        trips << rows.rowAt(row).text(QStringLiteral("车次"));
     return trips;
 }
 
@@ -51,7 +53,9 @@ TEST(GridSearch, FilterPatternsMatchFromTheStartWithWildcardsAndNull) {
         {u"车次", u"k", {QStringLiteral("K201")}},
         {u"线路名称", u"null", {QStringLiteral("0301")}},
         {u"线路名称", u"(", {}},
-        {u"线路名称", u"", {QStringLiteral("0101"), QStringLiteral("0102"), QStringLiteral("K201"), QStringLiteral("0301")}},
+        {u"线路名称",
+         u"",
+         {QStringLiteral("0101"), QStringLiteral("0102"), QStringLiteral("K201"), QStringLiteral("0301")}},
     };
     for (const auto& c : cases) {
         ClientDataSet rows;

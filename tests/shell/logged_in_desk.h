@@ -9,7 +9,7 @@
 
 // Answers every question with `answer` and keeps what was said.
 class RecordingPrompter : public Prompter {
-public:
+  public:
     QStringList errors;
     QStringList informations;
     QStringList questions;

@@ -13,9 +13,9 @@
 #include "server/client_dataset.h"
 #include "server/schema_names.h"
 #include "shell/TForm1.h"
+#include "shell/Tconnetform.h"
 #include "shell/Tdepinfform.h"
 #include "shell/Tent_passfm.h"
-#include "shell/Tconnetform.h"
 #include "shell/desk_area.h"
 #include "shell/grid_dialogs.h"
 #include "shell/grid_module.h"
@@ -32,20 +32,21 @@
 namespace {
 
 class QuietMachine : public Machine {
-public:
+  public:
     bool setClock(const QDateTime&) override { return false; }
     QString hostName() const override { return QStringLiteral("desk-12"); }
     bool shutDown() override { return false; }
 };
 
 bool waitFor(const std::function<bool()>& done, int limitMs = 10000) {
-    for (int waited = 0; waited < limitMs && !done(); waited += 20) WaitMillis(20);
+    for (int waited = 0; waited < limitMs && !done(); waited += 20)
+        WaitMillis(20);
     return done();
 }
 
 // The main window logged in through its login window as one operator of the demo station.
 class MainWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(fixture.started()) << fixture.failure().toStdString(); }
 
     void logIn(const QString& code, const QString& password) {
@@ -61,8 +62,10 @@ protected:
         bool answered = false;
         QObject::connect(&answer, &QTimer::timeout, [&] {
             auto* login = qobject_cast<Tent_passfm*>(QApplication::activeModalWidget());
-            if (login == nullptr || !login->isVisible() || answered) return;
-            if (login->ComboBox1->count() == 0) login->ConnectClick();
+            if (login == nullptr || !login->isVisible() || answered)
+                return;
+            if (login->ComboBox1->count() == 0)
+                login->ConnectClick();
             login->ComboBox1->setEditText(code);
             login->Edit3->setText(password);
             answered = true;
@@ -81,11 +84,12 @@ protected:
     }
 
     int openLogRows(const QString& module) {
-        return static_cast<int>(window->session()
-                                    .Connection
-                                    ->open(provider::Query, QStringLiteral("select * from 操作记录 where 操作模块='") +
-                                                                module + QStringLiteral("' and 退出时间 like '%正操作中%'"))
-                                    .rows.size());
+        return static_cast<int>(
+            window->session()
+                .Connection
+                ->open(provider::Query, QStringLiteral("select * from 操作记录 where 操作模块='") + module +
+                                            QStringLiteral("' and 退出时间 like '%正操作中%'"))
+                .rows.size());
     }
 
     ServerFixture fixture{ServerFixture::Options{true, {}}};
@@ -101,7 +105,8 @@ TEST_F(MainWindow, EveryEntryOfTheMapIsInTheMenuAndModulesStillToComeAreDisabled
     logIn(QStringLiteral("1001"), QStringLiteral("1234"));
     for (const MainMenu& menu : MainMenuMap()) {
         for (const MenuEntry& item : menu.entries) {
-            if (item.caption.isEmpty()) continue;
+            if (item.caption.isEmpty())
+                continue;
             QAction* action = entry(menu.caption, item.caption);
             if (!action->isEnabled()) {
                 EXPECT_EQ(action->toolTip(), u"本功能模块尚未安装") << item.caption.toStdString();
@@ -197,7 +202,9 @@ TEST_F(MainWindow, TheAdministratorDeletesADepartureRowAfterTheQuestion) {
     window->runToolAction(ToolAction::Delete);
     EXPECT_EQ(window->grid()->model()->rowCount(), rows - 1);
     EXPECT_EQ(window->statusPanel(8)->text(), QStringLiteral("记录:%1个").arg(rows - 1));
-    EXPECT_EQ(static_cast<int>(window->session().Connection->open(provider::Query, QStringLiteral("select * from 发车表")).rows.size()),
+    EXPECT_EQ(static_cast<int>(window->session()
+                                   .Connection->open(provider::Query, QStringLiteral("select * from 发车表"))
+                                   .rows.size()),
               rows - 1);
 }
 

@@ -16,13 +16,14 @@ const QString kSeller = QStringLiteral("1001");
 const QString kDemoPassword = QStringLiteral("1234");
 
 wire::DataSet logRows(AppServer& server, const QString& code) {
-    return server.open(provider::Query,
-                       QStringLiteral("select 操作模块,操作机器,进入时间,退出时间 from 操作记录 where 操作员代号=") +
-                           sqlText(code) + QStringLiteral(" order by 进入时间"));
+    return server.open(
+        provider::Query,
+        QStringLiteral("select 操作模块,操作机器,进入时间,退出时间 from 操作记录 where 操作员代号=") +
+            sqlText(code) + QStringLiteral(" order by 进入时间"));
 }
 
 class Gate : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(fixture.started()) << fixture.failure().toStdString(); }
 
     bool enter(LoggedInDesk& desk, const QString& caption) {
@@ -54,15 +55,16 @@ TEST_F(Gate, TheAdministratorEntersEverywhereWithEveryRightEvenWithoutRows) {
     for (const QString& caption : {QStringLiteral("&4.数据维护操作"), QStringLiteral("&6.操作权限")}) {
         EXPECT_TRUE(enter(admin, caption)) << caption.toStdString();
         const ModuleRights& rights = admin.session.Rights;
-        EXPECT_TRUE(rights.ModuleOpen && rights.CanAdd && rights.CanEdit && rights.CanDelete && rights.CanFind &&
-                    rights.CanPrint);
+        EXPECT_TRUE(rights.ModuleOpen && rights.CanAdd && rights.CanEdit && rights.CanDelete &&
+                    rights.CanFind && rights.CanPrint);
     }
     EXPECT_TRUE(admin.prompter.informations.isEmpty());
 }
 
 TEST_F(Gate, ASellerEntersOnlyWhereARightsRowExistsAndTakesItsRights) {
     LoggedInDesk seller(fixture, kSeller, kDemoPassword);
-    seller.server.ExeSql1(QStringLiteral("update 操作权限 set 删除权=0,打印权=0 where 操作员代号='1001' and 模块名称='售票登记'"));
+    seller.server.ExeSql1(QStringLiteral(
+        "update 操作权限 set 删除权=0,打印权=0 where 操作员代号='1001' and 模块名称='售票登记'"));
 
     ASSERT_TRUE(enter(seller, QStringLiteral("&1.售票登记")));
     const ModuleRights& rights = seller.session.Rights;
@@ -107,7 +109,8 @@ TEST_F(Gate, EnteringOpensOneLogRowThatLeavingCloses) {
 
 TEST_F(Gate, AModuleNameWithAQuoteIsLoggedAsTyped) {
     LoggedInDesk admin(fixture, QStringLiteral("0000"), QStringLiteral("admin"));
-    OperationLog(admin.server, admin.session, QStringLiteral("o'brien's desk")).LogModuleEntry(QStringLiteral("报班'情况"));
+    OperationLog(admin.server, admin.session, QStringLiteral("o'brien's desk"))
+        .LogModuleEntry(QStringLiteral("报班'情况"));
     const wire::DataSet rows = logRows(admin.server, QStringLiteral("0000"));
     ASSERT_EQ(rows.rows.size(), 1);
     EXPECT_EQ(rows.rows[0][0].toString(), u"报班'情况");
@@ -121,10 +124,14 @@ TEST(ToolActions, EachButtonNeedsItsRightAndTheModesEnableTheirButtons) {
         ToolAction action;
         const char16_t* refusal;
     } cases[] = {
-        {ToolAction::Add, u"对不起，您无“新增”操作权限!!"},    {ToolAction::Edit, u"对不起，您无“修改”操作权限!!"},
-        {ToolAction::Delete, u"对不起，您无“删除”操作权限!!"}, {ToolAction::Find, u"对不起，您无“查询”操作权限!!"},
-        {ToolAction::Filter, u"对不起，您无“查询”操作权限!!"}, {ToolAction::Print, u"对不起，您无“打印”操作权限!!"},
-        {ToolAction::Chart, u""},                            {ToolAction::Close, u""},
+        {ToolAction::Add, u"对不起，您无“新增”操作权限!!"},
+        {ToolAction::Edit, u"对不起，您无“修改”操作权限!!"},
+        {ToolAction::Delete, u"对不起，您无“删除”操作权限!!"},
+        {ToolAction::Find, u"对不起，您无“查询”操作权限!!"},
+        {ToolAction::Filter, u"对不起，您无“查询”操作权限!!"},
+        {ToolAction::Print, u"对不起，您无“打印”操作权限!!"},
+        {ToolAction::Chart, u""},
+        {ToolAction::Close, u""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ToolRefusal(c.action, none), QString::fromUtf16(c.refusal));

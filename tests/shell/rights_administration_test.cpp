@@ -51,16 +51,18 @@ struct Administration {
 };
 
 // What the next login of `code` finds at the gate for a module.
-bool nextLoginEnters(const ServerFixture& fixture, const QString& code, const QString& caption, ModuleRights* rights = nullptr) {
+bool nextLoginEnters(const ServerFixture& fixture, const QString& code, const QString& caption,
+                     ModuleRights* rights = nullptr) {
     LoggedInDesk desk(fixture, code, kDemoPassword);
     OperationLog log(desk.server, desk.session, QStringLiteral("desk"));
     const bool admitted = ModuleGate(desk.server, desk.session, desk.prompter, log).admit(caption);
-    if (rights != nullptr) *rights = desk.session.Rights;
+    if (rights != nullptr)
+        *rights = desk.session.Rights;
     return admitted;
 }
 
 class Rights : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(fixture.started()) << fixture.failure().toStdString(); }
     ServerFixture fixture{ServerFixture::Options{true, {}}};
 };
@@ -77,7 +79,8 @@ TEST_F(Rights, SelectAllAddsExactlyTheMissingModulesInMenuOrderAndTheNextLoginSe
     EXPECT_EQ(after.size(), GrantableModules().size());
     EXPECT_EQ(after.mid(0, 3), before);
     QStringList added = GrantableModules();
-    for (const QString& module : before) added.removeOne(module);
+    for (const QString& module : before)
+        added.removeOne(module);
     EXPECT_EQ(after.mid(3), added);
     ModuleRights rights;
     EXPECT_TRUE(nextLoginEnters(fixture, QStringLiteral("1001"), QStringLiteral("&2.卡位设定"), &rights));
@@ -92,7 +95,8 @@ TEST_F(Rights, GrantingToAnAdministratorStoresNothing) {
     EXPECT_TRUE(window.modules().isEmpty());
     EXPECT_EQ(window.desk.prompter.informations,
               QStringList(2, QStringLiteral("[管理员]是“系统管理员”其已拥有全权。")));
-    EXPECT_TRUE(window.desk.server.open(provider::Query, QStringLiteral("select * from 操作权限 where 操作员代号='0000'"))
+    EXPECT_TRUE(window.desk.server
+                    .open(provider::Query, QStringLiteral("select * from 操作权限 where 操作员代号='0000'"))
                     .rows.isEmpty());
 }
 
@@ -143,7 +147,8 @@ TEST_F(Rights, ANewOperatorCopiesTheRightsOfTheFirstOtherOperatorWithTheRoleAndL
                                  QStringLiteral("s3cret'")}),
               OperatorEditor::Outcome::Saved);
     ClientDataSet copied(provider::Query);
-    copied.setCommandText(QStringLiteral("select 模块名称 from 操作权限 where 操作员代号='1003' order by 模块名称"));
+    copied.setCommandText(
+        QStringLiteral("select 模块名称 from 操作权限 where 操作员代号='1003' order by 模块名称"));
     copied.open(window.desk.server);
     EXPECT_EQ(copied.recordCount(), 3);
     // The password went to the server's own store, never into a statement or a row.
@@ -151,9 +156,11 @@ TEST_F(Rights, ANewOperatorCopiesTheRightsOfTheFirstOtherOperatorWithTheRoleAndL
     EXPECT_EQ(newcomer.session.OperatorName, u"赵敏");
 
     // A role that nobody else holds: no model, no rights; the new operator is not their own model.
-    ASSERT_EQ(window.editor.add({QStringLiteral("5001"), QStringLiteral("周安"), QStringLiteral("安检员"), QString()}),
+    ASSERT_EQ(window.editor.add(
+                  {QStringLiteral("5001"), QStringLiteral("周安"), QStringLiteral("安检员"), QString()}),
               OperatorEditor::Outcome::Saved);
-    EXPECT_EQ(window.editor.copyRights(QStringLiteral("5001"), QStringLiteral("安检员")), OperatorEditor::Outcome::NoModel);
+    EXPECT_EQ(window.editor.copyRights(QStringLiteral("5001"), QStringLiteral("安检员")),
+              OperatorEditor::Outcome::NoModel);
     window.choose(QStringLiteral("5001"));
     EXPECT_TRUE(window.modules().isEmpty());
 
@@ -171,10 +178,18 @@ TEST_F(Rights, TheEditorRefusesEmptyFieldsTakenCodesAndAdministratorsMadeByOther
         OperatorEditor::Outcome outcome;
         const char16_t* message;
     } cases[] = {
-        {{QString(), QStringLiteral("某人"), QStringLiteral("售票员"), {}}, OperatorEditor::Outcome::MissingCode, u"操作员代号不能为空!"},
-        {{QStringLiteral("7001"), QString(), QStringLiteral("售票员"), {}}, OperatorEditor::Outcome::MissingName, u"操作员姓名不能为空!"},
-        {{QStringLiteral("1002"), QStringLiteral("某人"), QStringLiteral("售票员"), {}}, OperatorEditor::Outcome::CodeTaken, u"本操作员代号已有人用,请更改!"},
-        {{QStringLiteral("7001"), QStringLiteral("某人"), admin, {}}, OperatorEditor::Outcome::RoleRefused, u"你无权将操作员职务改为'系统管理员'!"},
+        {{QString(), QStringLiteral("某人"), QStringLiteral("售票员"), {}},
+         OperatorEditor::Outcome::MissingCode,
+         u"操作员代号不能为空!"},
+        {{QStringLiteral("7001"), QString(), QStringLiteral("售票员"), {}},
+         OperatorEditor::Outcome::MissingName,
+         u"操作员姓名不能为空!"},
+        {{QStringLiteral("1002"), QStringLiteral("某人"), QStringLiteral("售票员"), {}},
+         OperatorEditor::Outcome::CodeTaken,
+         u"本操作员代号已有人用,请更改!"},
+        {{QStringLiteral("7001"), QStringLiteral("某人"), admin, {}},
+         OperatorEditor::Outcome::RoleRefused,
+         u"你无权将操作员职务改为'系统管理员'!"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(window.editor.add(c.entry), c.outcome);
@@ -214,15 +229,17 @@ TEST_F(Rights, NobodyDeletesThemselvesTheLastAdministratorOrASellerWithTickets) 
     EXPECT_FALSE(window.admin.deleteOperator({QStringLiteral("〖1002〗王芳")}));
     EXPECT_EQ(window.desk.prompter.informations.last(), RightsAdministration::kDeleteOnline);
 
-    window.desk.server.ExeSql1(QStringLiteral(
-        "insert into 已售车票 (票号,售票员,车次,乘车日期,座位号,数量,标志) values('030900010101','1002','0001','2026-03-09','01',1,'正常')"));
+    window.desk.server.ExeSql1(
+        QStringLiteral("insert into 已售车票 (票号,售票员,车次,乘车日期,座位号,数量,标志) "
+                       "values('030900010101','1002','0001','2026-03-09','01',1,'正常')"));
     EXPECT_FALSE(window.admin.deleteOperator({}));
     EXPECT_EQ(window.desk.prompter.errors.last(), RightsAdministration::kHasSales);
 
     window.choose(QStringLiteral("1001"));
     EXPECT_TRUE(window.admin.deleteOperator({}));
     EXPECT_EQ(window.desk.prompter.questions.last(), u"操作员:[李红]\r确实要删除此操作员资料吗?");
-    EXPECT_TRUE(window.desk.server.open(provider::Query, QStringLiteral("select * from 操作权限 where 操作员代号='1001'"))
+    EXPECT_TRUE(window.desk.server
+                    .open(provider::Query, QStringLiteral("select * from 操作权限 where 操作员代号='1001'"))
                     .rows.isEmpty());
     EXPECT_THROW(LoggedInDesk(fixture, QStringLiteral("1001"), kDemoPassword), ServerError);
 

@@ -16,10 +16,11 @@
 namespace {
 
 int rightsRows(AppServer& server, const QString& code, const QString& condition = QStringLiteral("1=1")) {
-    return static_cast<int>(server
-                                .open(provider::Query, QStringLiteral("select * from 操作权限 where 操作员代号='") + code +
-                                                           QStringLiteral("' and ") + condition)
-                                .rows.size());
+    return static_cast<int>(
+        server
+            .open(provider::Query, QStringLiteral("select * from 操作权限 where 操作员代号='") + code +
+                                       QStringLiteral("' and ") + condition)
+            .rows.size());
 }
 
 TEST(RightsWindow, APersonGrantsAModuleAndClearsAColumnWithTheMouse) {
