@@ -1,5 +1,6 @@
 #include "appserver/client_session.h"
 
+#include <QDate>
 #include <QTcpSocket>
 
 #include <chrono>
@@ -72,6 +73,7 @@ void ClientSession::answer(const wire::FrameReader::Frame& frame) {
         return;
     }
     state_.group->expireIfDue();
+    server_.dayChange.beforeRequest(*state_.db, server_.translation, server_.log, QDate::currentDate());
     send(dispatchRequest(*request, state_, server_));
 }
 

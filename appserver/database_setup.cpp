@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "appserver/day_change.h"
 #include "appserver/operator_accounts.h"
 #include "appserver/schema/catalogue.h"
 
@@ -78,6 +79,7 @@ qint64 prepare(engine::Connection& db) {
             db.execute(statement);
         recordVersion(db);
         operator_accounts::install(db);
+        day_change::prepareTable(db);
     });
     return previous;
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "appserver/database_setup.h"
+#include "appserver/day_change.h"
 #include "appserver/dialect/translator.h"
 #include "appserver/engine/sqlite/sqlite_engine.h"
 #include "appserver/event_log.h"
@@ -67,6 +68,7 @@ int main(int argc, char* argv[]) {
     EventLog log(options.quiet);
     engine::SqliteEngine engine(options.databasePath);
     dialect::Translator translation(dialect::Target::Sqlite);
+    const QDate today = QDate::currentDate();
     try {
         const auto db = engine.connect();
         const qint64 previousVersion = database_setup::prepare(*db);
@@ -77,12 +79,20 @@ int main(int argc, char* argv[]) {
         }
         if (options.demo) {
             const auto logins =
-                database_setup::fillDemoStationWhenEmpty(*db, translation, QDate::currentDate());
+                database_setup::fillDemoStationWhenEmpty(*db, translation, today);
             if (!options.quiet)
                 printDemoLogins(logins);
         }
         if (!options.initialAdministrator.isEmpty())
             createAdministrator(*db, options.initialAdministrator);
+        day_change::recordTodayWhenNeverChanged(*db, today);
+        if (options.dayChangeOnly) {
+            const day_change::Outcome outcome = day_change::changeDayIfDue(*db, translation, today);
+            std::fputs(outcome == day_change::Outcome::Changed ? "ticketd: timetable turned to today\n"
+                                                              : "ticketd: the day change was already done today\n",
+                       stdout);
+            return 0;
+        }
     } catch (const std::exception& error) {
         printError(QStringLiteral("cannot prepare %1: %2")
                        .arg(options.databasePath, QString::fromUtf8(error.what())));
@@ -91,7 +101,8 @@ int main(int argc, char* argv[]) {
 
     Relay relay(Relay::Options{options.backup});
     LockTable locks{std::chrono::seconds(options.lockLeaseSeconds)};
-    ServerContext context{engine, translation, relay, locks, log};
+    DayChangeWatch dayChange;
+    ServerContext context{engine, translation, relay, locks, log, dayChange};
     Listener listener(context, options.maxConnections);
     if (!listener.listen(options.address, options.port)) {
         printError(QStringLiteral("cannot listen on %1:%2: %3")

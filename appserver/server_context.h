@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appserver/day_change_watch.h"
 #include "appserver/dialect/translator.h"
 #include "appserver/engine/engine.h"
 #include "appserver/event_log.h"
@@ -13,4 +14,5 @@ struct ServerContext {
     Relay& relay;
     LockTable& locks;
     EventLog& log;
+    DayChangeWatch& dayChange;
 };

@@ -4,7 +4,7 @@
 
 const char* const kServerUsage =
     "Usage: ticketd --db FILE [--port N] [--listen ADDR:PORT] [--demo] [--init-admin CODE]\n"
-    "               [--backup] [--quiet] [--max-connections N]\n"
+    "               [--backup] [--quiet] [--max-connections N] [--day-change]\n"
     "\n"
     "The application server of the bus-station ticketing system: owns the database, runs the\n"
     "statements that workstations send, keeps seat locks and relays messages between desks.\n"
@@ -19,6 +19,7 @@ const char* const kServerUsage =
     "  --quiet              no log lines on stderr\n"
     "  --max-connections N  refuse connections beyond N at once (default 128)\n"
     "  --lock-lease SECONDS roll back and free a seat lock held longer than this (default 30)\n"
+    "  --day-change         turn the timetable to today when that is still due, then exit\n"
     "  --help               show this text\n";
 
 namespace {
@@ -86,6 +87,8 @@ ParsedOptions parseServerOptions(const QStringList& arguments) {
             options.quiet = true;
         } else if (name == QLatin1String("--backup")) {
             options.backup = true;
+        } else if (name == QLatin1String("--day-change")) {
+            options.dayChangeOnly = true;
         } else {
             return failure(QStringLiteral("unknown option ") + name);
         }

@@ -16,6 +16,7 @@ struct ServerOptions {
     QString initialAdministrator;  // operator code, empty when none is to be created
     bool quiet = false;
     bool backup = false;
+    bool dayChangeOnly = false;  // run the day change when due and exit instead of serving
     int maxConnections = kDefaultMaxConnections;
     int lockLeaseSeconds = 30;
 };

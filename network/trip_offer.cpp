@@ -1,6 +1,6 @@
 #include "network/trip_offer.h"
 
-#include "network/open_stop_rule.h"
+#include "common/open_stop_rule.h"
 #include "server/record_view.h"
 
 bool TripOfferedOn(const TripSaleTimes& trip, QStringView openStopRule, QDate travelDate, const QDateTime& now,

@@ -2,7 +2,7 @@
 
 #include "common/sql.h"
 #include "network/departure_time.h"
-#include "network/open_stop_rule.h"
+#include "common/open_stop_rule.h"
 #include "network/trip_code.h"
 #include "server/app_server.h"
 #include "server/schema_names.h"

@@ -1,4 +1,4 @@
-#include "network/open_stop_rule.h"
+#include "common/open_stop_rule.h"
 
 #include <gtest/gtest.h>
 
