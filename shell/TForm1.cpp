@@ -947,6 +947,8 @@ void TForm1::runConsoleRelay() {
 void TForm1::endProgram() {
     ClientSck.stop();
     CheckTimer.stop();
+    // An ordered end: the open module is closed first, so its log row gets its exit time.
+    if (session_.CurrentModule != OperationLog::kNoModule) ResetWorkspace(0);
     endProgram_(0);
 }
 

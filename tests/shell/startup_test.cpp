@@ -10,6 +10,7 @@
 #include "server/client_dataset.h"
 #include "server/schema_names.h"
 #include "shell/TForm1.h"
+#include "shell/menu_map.h"
 #include "shell/Tconnetform.h"
 #include "shell/Tent_passfm.h"
 #include "shell/platform/machine.h"
@@ -182,6 +183,9 @@ TEST(Startup, TwoDesksExchangeALineAndTheAdministratorsQuitOrder) {
     });
     EXPECT_TRUE(other.window->messagingWindow().receivedLines().join(u'|').contains(u"明天谁上早班"));
 
+    // The other desk works in a module when the order comes: it leaves in order, its log row closed.
+    other.window->menuAction(menu::TicketMenu, menu::Departures)->trigger();
+    ASSERT_NE(other.window->session().CurrentModule, u"No");
     chat.ComboBox2->setEditText(QStringLiteral("请你退出!"));
     chat.Button1Click();
     waitFor([&] {
@@ -189,6 +193,12 @@ TEST(Startup, TwoDesksExchangeALineAndTheAdministratorsQuitOrder) {
         return other.endedWith >= 0;
     });
     EXPECT_EQ(other.endedWith, 0);
+    EXPECT_EQ(other.window->session().CurrentModule, u"No");
+    ClientDataSet log(provider::Query);
+    log.setCommandText(QStringLiteral("select 退出时间 from 操作记录"));
+    log.open(admin.server());
+    ASSERT_GE(log.recordCount(), 1);
+    for (log.first(); !log.eof(); log.next()) EXPECT_FALSE(log.text(QStringLiteral("退出时间")).contains(u"正操作中"));
     for (int i = 0; i < 6; ++i) admin.window->sendToServer(QStringLiteral("If_on_line"));
     EXPECT_EQ(admin.endedWith, -1);  // the sender survives its own order
 }
