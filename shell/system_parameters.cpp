@@ -1,9 +1,8 @@
 #include "shell/system_parameters.h"
 
-#include <optional>
-
 #include "common/sql.h"
 #include "protocol/dataset.h"
+#include "server/record_view.h"
 
 namespace {
 
@@ -13,44 +12,34 @@ QString assignments(const QList<std::pair<const char16_t*, QString>>& columns) {
     return QStringLiteral("update 系统参数表 set ") + parts.join(u',');
 }
 
-// Column access by name on the first row of a dataset; a missing column or an empty cell gives the
-// fallback.
+// The first row of a dataset read with the client's own conversions; a missing column or an empty
+// cell keeps the fallback.
 class RowReader {
 public:
     explicit RowReader(const wire::DataSet& table) : table_(table) {}
 
     int integer(const char16_t* column, int fallback) const {
-        const auto value = cell(column);
-        return value && !value->isNull() ? value->toInt() : fallback;
+        return read(column, fallback, [](auto type, const QVariant& cell) {
+            return static_cast<int>(RecordView::cellInteger(type, cell));
+        });
     }
     bool boolean(const char16_t* column, bool fallback) const {
-        const auto value = cell(column);
-        return value && !value->isNull() ? value->toLongLong() != 0 : fallback;
+        return read(column, fallback, &RecordView::cellBoolean);
     }
     QString text(const char16_t* column, const QString& fallback) const {
-        const auto value = cell(column);
-        return value && !value->isNull() ? value->toString() : fallback;
+        return read(column, fallback, &RecordView::cellText);
     }
     Money money(const char16_t* column, Money fallback) const {
-        const qsizetype index = fieldIndex(column);
-        const auto value = cell(column);
-        if (!value || value->isNull()) return fallback;
-        if (table_.fields.at(index).type == wire::FieldType::Money) return Money::fromUnits(value->toLongLong());
-        return Money::parse(value->toString()).value_or(fallback);
+        return read(column, fallback, &RecordView::cellMoney);
     }
 
 private:
-    qsizetype fieldIndex(const char16_t* column) const {
-        const QString name = QString::fromUtf16(column);
-        for (qsizetype i = 0; i < table_.fields.size(); ++i) {
-            if (table_.fields.at(i).name.compare(name, Qt::CaseInsensitive) == 0) return i;
-        }
-        return -1;
-    }
-    std::optional<QVariant> cell(const char16_t* column) const {
-        const qsizetype index = fieldIndex(column);
-        if (index < 0 || table_.rows.isEmpty()) return std::nullopt;
-        return table_.rows.first().at(index);
+    template <typename T, typename Convert>
+    T read(const char16_t* column, T fallback, Convert convert) const {
+        if (table_.rows.isEmpty()) return fallback;
+        const int index = RecordView::indexOf(table_.fields, QString::fromUtf16(column));
+        if (index < 0 || table_.rows.first().value(index).isNull()) return fallback;
+        return convert(table_.fields.at(index).type, table_.rows.first().at(index));
     }
 
     const wire::DataSet& table_;
